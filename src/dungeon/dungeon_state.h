@@ -1,0 +1,18 @@
+#pragma once
+#include <array>
+#include <string>
+
+namespace kestrilon {
+
+struct DungeonRecord {
+    std::string name;
+    int difficulty = 0;
+};
+
+struct DungeonState {
+    int number = 0;  // the dungeon the player is in; 0 outside
+    int entered = 0;  // 1 from entering a dungeon until the run ends
+    std::array<DungeonRecord, 101> table;
+};
+
+}  // namespace kestrilon

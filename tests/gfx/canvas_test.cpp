@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "gfx/canvas.h"
+#include "support/fake_platform.h"
+
+namespace kestrilon {
+namespace {
+
+TEST(Canvas, FillAndCopyStayInside) {
+    Canvas c(10, 10);
+    c.Fill({-5, -5, 3, 3}, Rgb(255, 0, 0));
+    EXPECT_EQ(c.Pixel(2, 2), Rgb(255, 0, 0));
+    EXPECT_EQ(c.Pixel(3, 3), 0u);
+    Canvas d(4, 4);
+    d.Copy(c, -1, -1, 10, 10);
+    EXPECT_EQ(d.Pixel(0, 0), Rgb(255, 0, 0));
+    EXPECT_EQ(d.Pixel(2, 2), 0u);
+}
+
+TEST(Canvas, TransparentSourceSkipsItsKeyColour) {
+    Canvas sprite(4, 4);
+    sprite.Clear(Rgb(0, 255, 0));  // the bottom-left pixel gives the key
+    sprite.SetPixel(1, 1, Rgb(9, 9, 9));
+    sprite.SetTransparent(true);
+    Canvas target(4, 4);
+    target.Clear(Rgb(1, 2, 3));
+    target.Draw(sprite, 0, 0);
+    EXPECT_EQ(target.Pixel(0, 0), Rgb(1, 2, 3));
+    EXPECT_EQ(target.Pixel(1, 1), Rgb(9, 9, 9));
+}
+
+TEST(Canvas, OrCombineAddsLight) {
+    Canvas a(2, 1), b(2, 1);
+    a.SetPixel(0, 0, Rgb(0x10, 0x01, 0x80));
+    b.SetPixel(0, 0, Rgb(0x01, 0x10, 0x08));
+    a.OrCombine(b, 0, 0, 2, 1);
+    EXPECT_EQ(a.Pixel(0, 0), Rgb(0x11, 0x11, 0x88));
+    EXPECT_EQ(a.Pixel(1, 0), 0u);
+}
+
+TEST(Canvas, StretchDoublesPixels) {
+    Canvas small(2, 1);
+    small.SetPixel(1, 0, Rgb(200, 100, 50));
+    Canvas big(4, 2);
+    big.Stretch(small, {0, 0, 4, 2});
+    EXPECT_EQ(big.Pixel(1, 1), 0u);
+    EXPECT_EQ(big.Pixel(2, 0), Rgb(200, 100, 50));
+    EXPECT_EQ(big.Pixel(3, 1), Rgb(200, 100, 50));
+}
+
+TEST(Canvas, SelfCopyMovesThePicture) {
+    Canvas c(4, 4);
+    c.Fill({0, 0, 4, 1}, Rgb(255, 255, 255));
+    c.Copy(c, 0, 2, 4, 4, 0, 0);
+    EXPECT_EQ(c.Pixel(0, 2), Rgb(255, 255, 255));
+    EXPECT_EQ(c.Pixel(0, 3), 0u);
+}
+
+TEST(Canvas, TextHasExtentAndInk) {
+    Canvas c(200, 50);
+    const Font font{.size = 12};
+    const Size size = c.TextExtent("ＨＰ 100/100", font);
+    EXPECT_GT(size.width, 40);
+    EXPECT_GT(size.height, 10);
+    EXPECT_GT(c.TextWidth("ああああ", font), c.TextWidth("ああ", font));
+    c.Text(5, 5, "ＨＰ", font, Rgb(255, 255, 255), Rgb(0, 0, 80));
+    int ink = 0, background = 0;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 200; ++x) {
+            if (c.Pixel(x, y) == Rgb(255, 255, 255)) ++ink;
+            if (c.Pixel(x, y) == Rgb(0, 0, 80)) ++background;
+        }
+    EXPECT_GT(ink, 10);
+    EXPECT_GT(background, 10);
+    EXPECT_EQ(c.Pixel(150, 40), 0u);
+}
+
+TEST(Canvas, LoadsBmpFilesAndRefusesBrokenOnes) {
+    testing::FakePlatform os;
+    os.WriteBmp("cg/a.bmp", 3, 2, Rgb(10, 20, 30));
+    os.WriteFile("cg/broken.jpg", "not a jpeg");
+    Canvas c(5, 5);
+    ASSERT_TRUE(c.LoadFile(os.ProgramFolder() / "cg/a.bmp"));
+    EXPECT_EQ(c.Width(), 3);
+    EXPECT_EQ(c.Height(), 2);
+    EXPECT_EQ(c.Pixel(2, 1), Rgb(10, 20, 30));
+    EXPECT_FALSE(c.LoadFile(os.ProgramFolder() / "cg/broken.jpg"));
+    EXPECT_FALSE(c.LoadFile(os.ProgramFolder() / "cg/missing.bmp"));
+    EXPECT_EQ(c.Width(), 3);  // a failed load keeps the picture
+}
+
+TEST(Canvas, LoadsJpegFiles) {
+    testing::FakePlatform os;
+    os.WriteJpeg("cg/pic.jpg", 40, 20, Rgb(200, 40, 40));
+    Canvas c;
+    ASSERT_TRUE(c.LoadFile(os.ProgramFolder() / "cg/pic.jpg"));
+    EXPECT_EQ(c.Width(), 40);
+    EXPECT_EQ(c.Height(), 20);
+    const Colour p = c.Pixel(20, 10);
+    EXPECT_NEAR(RedOf(p), 200, 8);
+    EXPECT_NEAR(GreenOf(p), 40, 8);
+    EXPECT_NEAR(BlueOf(p), 40, 8);
+}
+
+}  // namespace
+}  // namespace kestrilon
