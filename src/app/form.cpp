@@ -26,7 +26,7 @@ void TForm1::FormCreate() {
 
     for (int slot : {kLayerBackground, kLayerComposed}) {
         Bitmap& layer = l.LayerTable[static_cast<size_t>(slot)];
-        layer.Resize(kScreenWidth, kScreenHeight);
+        layer.Clear(0);
         if (haveTitle) layer.Copy(l.haikei, 0, 0, kScreenWidth, kScreenHeight);
     }
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);

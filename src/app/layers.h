@@ -34,6 +34,13 @@ struct PictureSlots {
 };
 
 struct Layers {
+    // The background and composed layers are full screens from the start, so a frame may
+    // copy them without clearing the surface first.
+    Layers() {
+        LayerTable[kLayerBackground].Resize(kScreenWidth, kScreenHeight);
+        LayerTable[kLayerComposed].Resize(kScreenWidth, kScreenHeight);
+    }
+
     Bitmap cg{kScreenWidth, kScreenHeight};   // the drawing surface
     Bitmap bak{kScreenWidth, kScreenHeight};  // overlay, OR-combined onto cg each frame
     Bitmap haikei;                            // loading buffer

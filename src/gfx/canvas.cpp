@@ -155,26 +155,33 @@ void Canvas::Copy(const Canvas& src, int dx, int dy, int w, int h, int sx, int s
     if (!ClipCopy(dx, dy, w, h, sx, sy, src.width_, src.height_, width_, height_)) return;
     const uint32_t* from = src.Data();
     const int fromStride = src.Stride();
-    if (&src == this) {
-        // Overlapping self-copy (the screen shake): go through a row buffer.
-        std::vector<uint32_t> rows(static_cast<size_t>(w) * h);
-        for (int y = 0; y < h; ++y)
-            std::memcpy(rows.data() + static_cast<size_t>(y) * w, from + static_cast<size_t>(sy + y) * fromStride + sx,
-                        static_cast<size_t>(w) * 4);
-        uint32_t* to = Data();
-        for (int y = 0; y < h; ++y)
-            std::memcpy(to + static_cast<size_t>(dy + y) * Stride() + dx, rows.data() + static_cast<size_t>(y) * w,
-                        static_cast<size_t>(w) * 4);
-        return;
-    }
     uint32_t* to = Data();
     const int toStride = Stride();
-    if (!src.transparent_) {
-        for (int y = 0; y < h; ++y)
-            std::memcpy(to + static_cast<size_t>(dy + y) * toStride + dx,
-                        from + static_cast<size_t>(sy + y) * fromStride + sx, static_cast<size_t>(w) * 4);
+    if (&src == this) {
+        // Overlapping self-copy (the screen shake): rows in the order that reads each before it is overwritten.
+        for (int i = 0; i < h; ++i) {
+            const int y = dy > sy ? h - 1 - i : i;
+            std::memmove(to + static_cast<size_t>(dy + y) * toStride + dx,
+                         from + static_cast<size_t>(sy + y) * fromStride + sx, static_cast<size_t>(w) * 4);
+        }
         return;
     }
+    for (int y = 0; y < h; ++y)
+        std::memcpy(to + static_cast<size_t>(dy + y) * toStride + dx, from + static_cast<size_t>(sy + y) * fromStride + sx,
+                    static_cast<size_t>(w) * 4);
+}
+
+void Canvas::Draw(const Canvas& src, int dx, int dy) {
+    if (!src.transparent_) {
+        Copy(src, dx, dy, src.width_, src.height_);
+        return;
+    }
+    int w = src.width_, h = src.height_, sx = 0, sy = 0;
+    if (src.Empty() || Empty() || !ClipCopy(dx, dy, w, h, sx, sy, src.width_, src.height_, width_, height_)) return;
+    const uint32_t* from = src.Data();
+    const int fromStride = src.Stride();
+    uint32_t* to = Data();
+    const int toStride = Stride();
     const uint32_t key = ToPixel(src.KeyColour());
     for (int y = 0; y < h; ++y) {
         const uint32_t* s = from + static_cast<size_t>(sy + y) * fromStride + sx;

@@ -86,12 +86,12 @@ public:
     void Fill(Rect r, Colour c);
     void Clear(Colour c) { Fill({0, 0, width_, height_}, c); }
 
-    // Block copy of a w x h area of src (from sx, sy) to (dx, dy). A transparent source
-    // keeps the key-coloured pixels out.
+    // Block copy of a w x h area of src (from sx, sy) to (dx, dy), every pixel as it is.
     void Copy(const Canvas& src, int dx, int dy, int w, int h, int sx = 0, int sy = 0);
-    // Draw the whole source at (dx, dy), honouring its transparency.
-    void Draw(const Canvas& src, int dx, int dy) { Copy(src, dx, dy, src.Width(), src.Height()); }
-    // Stretch the source rectangle onto the destination rectangle (nearest pixel).
+    // Draws the whole source at (dx, dy); a transparent source keeps its key-coloured pixels out.
+    void Draw(const Canvas& src, int dx, int dy);
+    // Stretch the source rectangle onto the destination rectangle (nearest pixel); a
+    // transparent source keeps its key-coloured pixels out.
     void Stretch(const Canvas& src, Rect dst, Rect srcRect);
     void Stretch(const Canvas& src, Rect dst) { Stretch(src, dst, {0, 0, src.Width(), src.Height()}); }
     // Bitwise OR of the source pixels onto this canvas (key-coloured pixels of a

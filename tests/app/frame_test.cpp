@@ -9,7 +9,6 @@ namespace {
 class FrameTest : public testing::GameTest {
 protected:
     void SetUp() override {
-        for (int slot : {kLayerBackground, kLayerComposed}) g.layers.LayerTable[slot].Resize(kScreenWidth, kScreenHeight);
         g.frame.TitleState = 0;
     }
     int RateAfter(int frames, int interval) {

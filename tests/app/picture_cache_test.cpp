@@ -78,8 +78,6 @@ TEST_F(PictureCacheTest, CardFramePictureLastMarkWins) {
 }
 
 TEST_F(PictureCacheTest, ShowPictureReplacesTheBackgroundOnlyWhenLoaded) {
-    g.layers.LayerTable[kLayerBackground].Resize(kScreenWidth, kScreenHeight);
-    g.layers.LayerTable[kLayerComposed].Resize(kScreenWidth, kScreenHeight);
     os.WriteJpeg("cg/1.jpg", 800, 600, Rgb(0, 120, 0));
     ShowPicture(g, "1.jpg");
     EXPECT_NEAR(GreenOf(g.layers.LayerTable[kLayerComposed].Pixel(400, 300)), 120, 8);
