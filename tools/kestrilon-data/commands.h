@@ -1,0 +1,17 @@
+#pragma once
+// The subcommands of kestrilon-data. Each prints one table of the game to `out` and
+// returns the process exit code; a new table is one more function and one more row in
+// the command list of main.cpp.
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace kestrilon::data_tool {
+
+using Args = std::span<const std::string_view>;
+
+// Every named card after a fill with a new game's state, as TSV. "--altar" fills with
+// the altar unlocked, so the altar-only cards are listed too.
+int RunCards(Args args, std::ostream& out, std::ostream& err);
+
+}  // namespace kestrilon::data_tool
