@@ -1,0 +1,115 @@
+#include "render/effects.h"
+
+#include <vector>
+
+#include "render/effect_draw.h"
+#include "render/message_log.h"
+
+namespace kestrilon {
+namespace {
+
+// A kind nobody draws would otherwise hold its slot for ever.
+constexpr int kUndrawnKindSteps = 60;
+constexpr int kLastMainPassKind = 467;
+constexpr int kFirstOverlayKind = 500;
+
+size_t AdvanceRing(EffectTable& fx) {
+    fx.ring = fx.ring >= kEffectSlots - 1 ? 0 : fx.ring + 1;
+    return static_cast<size_t>(fx.ring);
+}
+
+bool HalfSpeed(int kind) { return kind == 2 || kind == 4 || (kind >= 301 && kind <= 312); }
+
+int Bounce(int step) {
+    switch (step) {
+        case 0:
+        case 1: return -12;
+        case 2: return -10;
+        case 3: return 6;
+        case 4: return 4;
+        case 5: return -3;
+        case 6: return -2;
+        case 7: return 3;
+        case 8: return 2;
+        case 9: return -1;
+        default: return step >= 10 && step <= 99 ? 1 : 0;
+    }
+}
+
+void DrawEffects(Game& g) {
+    EffectTable& fx = g.effects;
+    for (int i = 0; i < kEffectSlots; ++i) {
+        const size_t s = static_cast<size_t>(i);
+        if (fx.timer[s] <= 0) continue;
+        const int kind = fx.kind[s];
+        fx.timer[s] += HalfSpeed(kind) ? g.frame.FrameTick % 2 : 1;
+        const EffectSlot e{g, i, fx.timer[s], Bounce(fx.timer[s])};
+        if (kind > kLastMainPassKind) continue;
+        if (!DrawFixedKind(e) && !DrawShapeKind(e)) e.EndAt(kUndrawnKindSteps);
+    }
+}
+
+void DrawOverlayEffects(Game& g) {
+    EffectTable& fx = g.effects;
+    for (int i = 0; i < kEffectSlots; ++i) {
+        const size_t s = static_cast<size_t>(i);
+        if (fx.timer[s] <= 0 || fx.kind[s] <= kLastMainPassKind) continue;
+        const EffectSlot e{g, i, fx.timer[s], Bounce(fx.timer[s])};
+        if (fx.kind[s] >= kFirstOverlayKind && DrawOverlayKind(e)) continue;
+        if (e.step >= kUndrawnKindSteps) fx.timer[s] = -1;
+    }
+}
+
+}  // namespace
+
+int CharCount(std::string_view text) {
+    int count = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+void SpawnEffect(Game& g, int x, int y, int kind, std::string_view text) {
+    EffectTable& fx = g.effects;
+    const size_t s = AdvanceRing(fx);
+    const int playing = fx.timer[s] >= 1 ? fx.kind[s] : -1;
+    if (playing == 0 || playing == 4 || playing == 173 || playing == 177) return;
+    fx.timer[s] = 1;
+    fx.x[s] = fx.fromX[s] = x;
+    fx.y[s] = fx.fromY[s] = y;
+    fx.param1[s] = fx.param2[s] = 0;
+    fx.kind[s] = kind;
+    fx.text[s].assign(text);
+    fx.particles[s][0] = 0;
+}
+
+void SpawnMover(Game& g, int fromX, int fromY, int toX, int toY, int kind) {
+    EffectTable& fx = g.effects;
+    const size_t s = AdvanceRing(fx);
+    if (fx.timer[s] >= 1 && fx.kind[s] == 173) return;
+    fx.timer[s] = 1;
+    fx.x[s] = toX;
+    fx.y[s] = toY;
+    fx.fromX[s] = fx.param1[s] = fromX;
+    fx.fromY[s] = fx.param2[s] = fromY;
+    fx.kind[s] = kind;
+    fx.particles[s][0] = 0;
+}
+
+void RenderFrame(Game& g) {
+    DrawLog(g);
+    DrawEffects(g);
+    DrawOverlayEffects(g);
+}
+
+std::span<const int> DrawnEffectKinds() {
+    static const std::vector<int> kinds = [] {
+        std::vector<int> all;
+        for (int kind = 0; kind < 1000; ++kind)
+            if (IsFixedKind(kind) || IsShapeKind(kind) || IsOverlayKind(kind)) all.push_back(kind);
+        return all;
+    }();
+    return kinds;
+}
+
+}  // namespace kestrilon

@@ -1,0 +1,225 @@
+// Plays every screen-effect kind in turn on a plain backdrop and writes, for each kind, a
+// sheet of eight frames taken across its life (kind_NNN.png), each the middle of the screen at
+// full size, so each effect can be looked at.
+// With --all every frame of every kind is written too (kind_NNN_frame_MMM.png).
+//
+//   kestrilon-effects [output folder] [--all]
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/game.h"
+#include "render/effects.h"
+#include "render/message_log.h"
+
+namespace fs = std::filesystem;
+using namespace kestrilon;
+
+namespace {
+
+// Nothing to hear, click or fetch: the effects only draw.
+class SilentPlatform : public Platform {
+public:
+    explicit SilentPlatform(fs::path folder) : folder_(std::move(folder)) {}
+    double Now() override { return clock_ += 0.08; }
+    uint64_t ClockSeed() override { return 177; }
+    const fs::path& ProgramFolder() const override { return folder_; }
+    int LoadWave(const fs::path&) override { return -1; }
+    void PlayWave(int, int) override {}
+    bool PlayMusic(const fs::path&) override { return false; }
+    void StopMusic() override {}
+    bool MusicFinished() override { return false; }
+    bool Confirm(const std::string&) override { return true; }
+    void MessageBox(const std::string&) override {}
+    HttpReply HttpGet(const std::string&) override { return {}; }
+    bool OpenUrl(const std::string&) override { return false; }
+
+private:
+    fs::path folder_;
+    double clock_ = 0;
+};
+
+constexpr std::string_view kSamplePicture = "effect_sample.bmp";
+
+// A 48 x 48 emblem for the picture kinds, with a black key pixel in its bottom-left corner.
+void WriteSamplePicture(const fs::path& file) {
+    constexpr int kSize = 48;
+    constexpr int kRowBytes = kSize * 3;
+    std::string bmp(54 + kRowBytes * kSize, '\0');
+    auto put32 = [&bmp](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) bmp[at + static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, static_cast<uint32_t>(bmp.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, kSize);
+    put32(22, kSize);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    for (int row = 0; row < kSize; ++row)
+        for (int x = 0; x < kSize; ++x) {
+            const int dx = x - kSize / 2, dy = row - kSize / 2;
+            const bool ring = dx * dx + dy * dy < 22 * 22 && dx * dx + dy * dy > 14 * 14;
+            const bool cross = std::abs(dx) < 3 || std::abs(dy) < 3;
+            uint8_t r = 0, g = 0, b = 0;
+            if (ring) r = 255, g = 200, b = 60;
+            else if (cross && dx * dx + dy * dy < 14 * 14) r = 90, g = 160, b = 255;
+            if (row == 0 && x == 0) r = g = b = 0;
+            const size_t at = 54 + static_cast<size_t>(row * kRowBytes + x * 3);
+            bmp[at] = static_cast<char>(b);
+            bmp[at + 1] = static_cast<char>(g);
+            bmp[at + 2] = static_cast<char>(r);
+        }
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bmp;
+}
+
+// The text a caller of the game would hand to each kind.
+std::string_view SampleText(int kind) {
+    switch (kind) {
+        case 0: return "1234";
+        case 2: return "レインボー";
+        case 4: return "25";
+        case 6: return "tiny text";
+        case 8: return "ＧＲＥＡＴ！";
+        case 16: return "ブック枯渇";
+        case 18: return "防御";
+        case 19: return "ドロップ";
+        case 20: return "+120";
+        case 22: return "-1 Turn Kill-";
+        case 23: return "効果Ⅲ";
+        case 107: return "ゆらゆら";
+        case 188: return "3";
+        case 212: return "遠隔弱点!";
+        case 213: return "遠隔耐性";
+        case 214: return "近接耐性";
+        case 215: return "魔法弱点！";
+        case 216: return "魔法耐性";
+        case 254:
+        case 255: return "LEVEL UP→12";
+        case 397: return "ズーム";
+        case 400: return "秘宝 金の王冠 入手!!";
+        case 401:
+        case 402: return "撃    滅";
+        case 404:
+        case 405: return "殲    滅";
+        case 500: return "3";
+        case 505: return "全　　滅";
+        case 507: return "勝　　利";
+        case 250:
+        case 501:
+        case 502: return kSamplePicture;
+        default: break;
+    }
+    if (kind >= 301 && kind <= 312) return "+15 HP";
+    return "88";
+}
+
+bool IsMover(int kind) { return kind == 78 || kind == 170 || kind == 552 || kind == 553; }
+
+// A dim scene with a grid, so light added by the overlay and black text boxes both show.
+void DrawBackdrop(Canvas& c) {
+    for (int y = 0; y < c.Height(); y += 4)
+        c.Fill({0, y, c.Width(), y + 4}, Rgb(24 + y / 30, 20 + y / 40, 34 + y / 25));
+    for (int x = 0; x < c.Width(); x += 50) c.Fill({x, 0, x + 1, c.Height()}, Rgb(40, 40, 56));
+    for (int y = 0; y < c.Height(); y += 50) c.Fill({0, y, c.Width(), y + 1}, Rgb(40, 40, 56));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    fs::path out = "effects-png";
+    bool allFrames = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--all")
+            allFrames = true;
+        else
+            out = arg;
+    }
+    fs::create_directories(out);
+    const fs::path program = out / "program";
+    WriteSamplePicture(program / "cg" / std::string(kSamplePicture));
+
+    SilentPlatform platform(program);
+    auto game = std::make_unique<Game>(platform, 177);
+    Game& g = *game;
+    Bitmap backdrop(kScreenWidth, kScreenHeight);
+    DrawBackdrop(backdrop);
+    g.layers.LayerTable[kLayerComposed].Resize(kScreenWidth, kScreenHeight);
+    g.layers.LayerTable[kLayerComposed].Copy(backdrop, 0, 0, kScreenWidth, kScreenHeight);
+    g.layers.LayerTable[kLayerComposed].Fill({300, 200, 500, 400}, Rgb(120, 90, 60));
+    g.battle.chainElement = 2;
+
+    constexpr int kSheetColumns = 4;
+    constexpr int kSamples = 8;
+    // Each cell shows the middle of the screen at full size, where every kind is spawned.
+    constexpr int kCellWidth = kScreenWidth / 2;
+    constexpr int kCellHeight = kScreenHeight / 2;
+    constexpr int kCropLeft = (kScreenWidth - kCellWidth) / 2;
+    constexpr int kCropTop = (kScreenHeight - kCellHeight) / 2;
+    Bitmap sheet(kCellWidth * kSheetColumns, kCellHeight * (kSamples / kSheetColumns));
+    const Font label{kGothic, 10, true, false};
+    int written = 0;
+
+    // Plays one kind from a fixed start and calls draw(frame) after each composed frame;
+    // replaying it gives the same frames, so the samples can be taken on a second run.
+    const Rng start = g.rng;
+    auto play = [&](int kind, auto&& draw) {
+        g.rng = start;
+        g.frame.FrameTick = 0;
+        g.effects = EffectTable{};
+        g.effects.ring = kEffectSlots - 1;
+        if (IsMover(kind))
+            SpawnMover(g, 250, 420, 520, 230, kind);
+        else
+            SpawnEffect(g, 400, 300, kind, SampleText(kind));
+        int frame = 0;
+        for (; frame < 800; ++frame) {
+            bool playing = false;
+            for (int t : g.effects.timer) playing = playing || t > 0;
+            if (!playing) break;
+            g.frame.FrameTick = (g.frame.FrameTick + 1) % 1000;
+            g.layers.cg.Copy(backdrop, 0, 0, kScreenWidth, kScreenHeight);
+            g.layers.bak.Clear(0);
+            RenderFrame(g);
+            g.layers.cg.OrCombine(g.layers.bak, 0, 0, kScreenWidth, kScreenHeight);
+            draw(frame);
+        }
+        return frame;
+    };
+
+    for (int kind : DrawnEffectKinds()) {
+        const int life = play(kind, [&](int frame) {
+            if (!allFrames) return;
+            char name[64];
+            std::snprintf(name, sizeof name, "kind_%03d_frame_%03d.png", kind, frame + 1);
+            g.layers.cg.SavePng(out / name);
+        });
+        sheet.Clear(0);
+        play(kind, [&](int frame) {
+            for (int i = 0; i < kSamples; ++i) {
+                if (frame != life * i / kSamples) continue;
+                const int cx = (i % kSheetColumns) * kCellWidth;
+                const int cy = (i / kSheetColumns) * kCellHeight;
+                sheet.Copy(g.layers.cg, cx, cy, kCellWidth, kCellHeight, kCropLeft, kCropTop);
+                char caption[64];
+                std::snprintf(caption, sizeof caption, "kind %d  frame %d/%d", kind, frame + 1, life);
+                sheet.Text(cx + 4, cy + 2, caption, label, 0xFFFFFF, 0);
+                sheet.Fill({cx + kCellWidth - 1, cy, cx + kCellWidth, cy + kCellHeight}, 0x808080);
+                sheet.Fill({cx, cy + kCellHeight - 1, cx + kCellWidth, cy + kCellHeight}, 0x808080);
+            }
+        });
+        char name[32];
+        std::snprintf(name, sizeof name, "kind_%03d.png", kind);
+        if (sheet.SavePng(out / name)) ++written;
+    }
+    std::printf("%d effect sheets written to %s\n", written, out.string().c_str());
+    return written > 0 ? 0 : 1;
+}
