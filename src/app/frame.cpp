@@ -1,21 +1,25 @@
 #include "app/frame.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "app/background.h"
 #include "app/game.h"
 #include "battle/battle_tick.h"
+#include "data/stats.h"
 
 namespace kestrilon {
 namespace {
 
 constexpr std::string_view kSplashText = "K E S T R I L O N";
+// Enemy slots 1 .. 15 are kept in range; the last four slots are left as they are.
+constexpr int kClampedEnemyRows = 15;
 
 void ComposeTitleFrame(Game& g) {
     Layers& l = g.layers;
-    l.cg.Fill({-1, -1, 801, 601}, 0);
-    l.bak.Fill({-1, -1, 801, 601}, 0);
+    // The surface needs no clearing: the full-screen background copy covers every pixel.
+    l.bak.Clear(0);
     l.cg.Copy(l.LayerTable[kLayerBackground], 0, 0, kScreenWidth, kScreenHeight);
     if (g.frame.TitleState == -2) {
         const Font font{.size = 20, .bold = true};
@@ -68,11 +72,11 @@ void Shake(Game& g) {
 
 void ComposeGameFrame(Game& g) {
     Layers& l = g.layers;
-    l.cg.Fill({-1, -1, 801, 601}, 0);
-    l.bak.Fill({-1, -1, 801, 601}, 0);
+    l.bak.Clear(0);
     if (g.frame.BackgroundDirty == 1) RebuildBackground(g);
     l.cg.Copy(l.LayerTable[kLayerComposed], 0, 0, kScreenWidth, kScreenHeight);
     DrawZoomLayer(g);
+    if (g.screen.GameScene != 0) DrawMenus(g);
     RenderFrame(g);
     l.cg.OrCombine(l.bak, 0, 0, kScreenWidth, kScreenHeight);
     Shake(g);
@@ -132,10 +136,23 @@ void StartShake(Game& g, int strength) { g.frame.ShakeCounter = strength; }
 
 void ClampValues(Game& g) {
     PlayerState& p = g.player;
-    p.hp = std::max(p.hp, 0);
-    p.mp = std::max(p.mp, 0);
+    p.hp = std::clamp(p.hp, 0, MaxHp(g));
+    p.mp = std::clamp(p.mp, 0, MaxMp(g));
     p.tp = std::clamp(p.tp, 0, 100);
     p.hunger = std::clamp(p.hunger, 0, 100);
+    p.secondaryGauge = std::clamp(p.secondaryGauge, 0, std::max(p.level * 10 + 50, 0));
+    for (int32_t* counter : {&p.money, &p.goldNuggets, &p.ark, &p.slotRights, &p.spSlotRights, &p.deathCount}) {
+        *counter = std::max(*counter, 0);
+    }
+    for (int row = 1; row <= kClampedEnemyRows; ++row) {
+        tenemy& e = g.combatants[row];
+        e.hp = std::clamp(e.hp, 0, std::max(e.maxHp, 0));
+        e.mp = std::clamp(e.mp, 0, std::max(e.maxMp, 0));
+        e.tp = std::clamp(e.tp, 0, 100);
+        for (int32_t* stat : {&e.attack, &e.defence, &e.intelligence, &e.spirit, &e.accuracy, &e.evasion}) {
+            *stat = std::max(*stat, 0);
+        }
+    }
 }
 
 }  // namespace kestrilon

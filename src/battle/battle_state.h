@@ -4,9 +4,18 @@ namespace kestrilon {
 
 struct BattleState {
     int fightActive = 0;  // 1 or more while the real-time battle runs
-    int shown = 0;        // 1 or more while the battle field is drawn
     int chainElement = 0; // element of the current element chain; 0 = none
     int steps = 0;        // battle steps run in this fight
+    int battleOn = 0;     // 1 from the start of a battle until its end; the battle hand is current
+    int turnCounter = 0;  // player turns taken in this battle
+    int actingEnemy = 0;  // row of the enemy whose action is being resolved
+    int actingBeast = 0;  // summon slot + 1 of the spirit beast acting; 0 = none
+    int bossBattle = 0;
+    int exBattle = 0;
+    int extremeMarker = 0;  // dungeon id during an extreme encounter, else 0
+    int handPrepared = 0;   // the first battle of this run has topped up the battle hand
+    int playerHit = 0;      // the player's current card has dealt damage
+    // The time of the next battle step is the frame clock's NextBattleStep.
 };
 
 }  // namespace kestrilon

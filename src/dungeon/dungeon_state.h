@@ -7,6 +7,7 @@ namespace kestrilon {
 struct DungeonRecord {
     std::string name;
     int difficulty = 0;
+    int requiredDungeon = 0;  // listed only once this dungeon is cleared; 0 always
 };
 
 struct DungeonState {

@@ -1,0 +1,176 @@
+#include "data/stats.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "app/frame.h"
+#include "app/game.h"
+#include "books/book_holds.h"
+
+namespace kestrilon {
+namespace {
+
+constexpr std::string_view kPendant = "逆光のペンダント";
+constexpr std::array<std::string_view, 6> kHalfStepCards = {
+    "タキオンの首飾り", "イクシオンの首飾り", "幻の砂", "少年少女達の気配", "ヴェルナの眼鏡", "タイムリープ",
+};
+constexpr std::string_view kFullStepCard = "幻の宝珠砂";
+constexpr std::string_view kSummonPendant = "召喚のペンダント";
+
+const HeldCardIndex& CurrentHeld(const Game& g) {
+    const PlayerState& p = g.player;
+    HeldCardIndex& held = p.held;
+    if (held.built && held.book == p.BookContents) return held;
+    held.book = p.BookContents;
+    held.count = 0;
+    for (int id = kCardIds - 1; id >= 0; --id) {
+        if (p.BookContents[static_cast<size_t>(id)] != 0) held.ids[static_cast<size_t>(held.count++)] = static_cast<int16_t>(id);
+    }
+    held.built = true;
+    return held;
+}
+
+// Every battle <Ability> card that exists counts, in the books or not.
+int PendantPenalty(const Game& g) {
+    int count = 0;
+    for (const titem& card : g.cards.cards) {
+        if (card.isAbility >= 1 && card.kind == 2 && !card.name.empty()) ++count;
+    }
+    return count;
+}
+
+const StatusBlock& StatusOf(const Game& g, int row) { return g.combatants[row].status; }
+
+int Aged(const StatusBlock& s, int value) { return value - AgingReduction(s.aging.counter, value); }
+
+int Up(const Status& s) { return s.Active() ? s.strength : 0; }
+
+int Initial(const Game& g, int row, int32_t tenemy::*own, int32_t PlayerState::*base, int32_t titem::*bonus) {
+    if (row != kPlayerRow) return g.combatants[row].*own;
+    return g.player.*base + CardBonusSum(g, bonus);
+}
+
+}  // namespace
+
+std::span<const int16_t> HeldCards(const Game& g) {
+    const HeldCardIndex& held = CurrentHeld(g);
+    return std::span<const int16_t>(held.ids.data(), static_cast<size_t>(held.count));
+}
+
+int CardBonusSum(const Game& g, int32_t titem::*field) {
+    int sum = 0;
+    for (const int16_t id : HeldCards(g)) sum += g.cards[id].*field * g.player.BookContents[static_cast<size_t>(id)];
+    return sum;
+}
+
+int AgingReduction(int level, int value) {
+    if (level < 1) return 0;
+    // Exact integer form of trunc(level x 0.1 x value); both truncate toward zero.
+    return static_cast<int>(static_cast<int64_t>(level) * value / 10) + 1;
+}
+
+int MaxHp(const Game& g) {
+    const StatusBlock& s = StatusOf(g, kPlayerRow);
+    int v = g.player.baseMaxHp + CardBonusSum(g, &titem::maxHp);
+    if (BookHolds(g, kPendant) >= 1) v -= PendantPenalty(g);
+    v += Up(s.maxHpUp);
+    v = Aged(s, v);
+    return std::max(v, 1);
+}
+
+int MaxMp(const Game& g) {
+    const StatusBlock& s = StatusOf(g, kPlayerRow);
+    const int v = Aged(s, g.player.baseMaxMp + CardBonusSum(g, &titem::maxMp));
+    return std::max(v, 0);
+}
+
+int Attack(const Game& g, int row) {
+    const StatusBlock& s = StatusOf(g, row);
+    int v = Initial(g, row, &tenemy::attack, &PlayerState::baseAttack, &titem::str);
+    v += Up(s.attackUp) - Up(s.attackDown);
+    v = Aged(s, v) - Up(s.cold);
+    return std::max(v, 0);
+}
+
+int Knowledge(const Game& g, int row) {
+    const StatusBlock& s = StatusOf(g, row);
+    int v = Initial(g, row, &tenemy::intelligence, &PlayerState::baseKnowledge, &titem::int_);
+    v += Up(s.knowledgeUp);
+    v = Aged(s, v) - Up(s.cold);
+    return std::max(v, 0);
+}
+
+int Defence(const Game& g, int row) {
+    const StatusBlock& s = StatusOf(g, row);
+    int v = Initial(g, row, &tenemy::defence, &PlayerState::baseDefence, &titem::vit);
+    v += Up(s.defenceUp) - Up(s.defenceDown);
+    v = Aged(s, v);
+    if (s.transparency.Active()) v /= 2;
+    return std::max(v, 0);
+}
+
+int Spirit(const Game& g, int row) {
+    const StatusBlock& s = StatusOf(g, row);
+    int v = Initial(g, row, &tenemy::spirit, &PlayerState::baseSpirit, &titem::mnd);
+    v += Up(s.spiritUp) - Up(s.spiritDown);
+    if (s.darkness.Active()) v /= 2;
+    v = Aged(s, v);
+    return std::max(v, 0);
+}
+
+int Accuracy(const Game& g, int row) {
+    const StatusBlock& s = StatusOf(g, row);
+    int v = Initial(g, row, &tenemy::accuracy, &PlayerState::baseAccuracy, &titem::dex);
+    v += Up(s.accuracyUp) - Up(s.accuracyDown) - Up(s.frostbite);
+    v = Aged(s, v);
+    return std::max(v, 0);
+}
+
+int Evasion(const Game& g, int row) {
+    const StatusBlock& s = StatusOf(g, row);
+    int v = Initial(g, row, &tenemy::evasion, &PlayerState::baseEvasion, &titem::agi);
+    v += Up(s.evasionUp) - Up(s.evasionDown) - Up(s.frostbite);
+    v = Aged(s, v);
+    return std::max(v, 0);
+}
+
+int TpGain(const Game& g) { return std::max(5 + CardBonusSum(g, &titem::tpGain), 0); }
+
+int CriticalBonus(const Game& g) { return CardBonusSum(g, &titem::critical); }
+
+int ActionThreshold(const Game& g) {
+    int t = 100;
+    for (const std::string_view name : kHalfStepCards) {
+        if (BookHolds(g, name) >= 1) t -= 5;
+    }
+    if (BookHolds(g, kFullStepCard) >= 1) t -= 10;
+    if (BookHolds(g, kSummonPendant) >= 1) {
+        const auto& summons = g.combatants[kPlayerRow].summons;
+        if (std::any_of(summons.begin(), summons.end(), [](const tseirei& s) { return s.Present(); })) t -= 5;
+    }
+    return std::max(t, 40);
+}
+
+void RunReset(Game& g) {
+    PlayerState& p = g.player;
+    p.hp = MaxHp(g);
+    p.mp = MaxMp(g);
+    p.tp = 0;
+    p.hunger = 100;
+    p.distanceWalked = 0;
+    p.goldNuggets = 0;
+    p.score = 0;
+    p.scoreCheck = 0;
+    p.actionGauge = 0;
+    p.scoreStagger = 0;
+    tenemy& self = g.combatants[kPlayerRow];
+    self = g.combatants.blank;
+    self.x = 620;
+    self.y = 300;
+    self.alive = 1;
+    p.runFlags.fill(0);
+    ClampValues(g);
+}
+
+}  // namespace kestrilon
