@@ -48,6 +48,8 @@ std::pair<int, bool> FindOrClaim(PictureSlots& cache, std::string_view name) {
 
 }  // namespace
 
+bool PictureKeepsOwnSize(std::string_view name) { return KeepsOwnSize(name); }
+
 const Bitmap& PictureCacheGet(Game& g, std::string_view name) {
     PictureSlots& cache = *g.layers.PictureCache;
     const auto [slot, hit] = FindOrClaim(cache, name);

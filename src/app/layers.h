@@ -53,6 +53,8 @@ struct Layers {
 // Pictures by file name below cg/. The result stays valid until the slot is reused.
 const Bitmap& PictureCacheGet(Game& g, std::string_view name);
 const Bitmap& ThumbCacheGet(Game& g, std::string_view name);
+// True for the pictures the picture cache keeps at their own size; it doubles all others.
+bool PictureKeepsOwnSize(std::string_view name);
 // Loads a picture as the background and rebuilds the composed background.
 void ShowPicture(Game& g, std::string_view name);
 // Frame picture of a card's line in lists and in the log.

@@ -19,7 +19,7 @@ struct CachedLayout {
 constexpr size_t kCacheSize = 1024;
 
 uint64_t Hash(std::string_view text, const Font& font) {
-    uint64_t h = 1469598103934665603ull;
+    uint64_t h = 14695981039346656037ull;
     auto mix = [&h](uint64_t v) {
         h ^= v;
         h *= 1099511628211ull;
