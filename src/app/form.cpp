@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/frame.h"
+#include "app/input.h"
+#include "persist/save_file.h"
 #include "text/text.h"
 
 namespace kestrilon {
@@ -31,6 +33,9 @@ void TForm1::FormCreate() {
     }
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);
 
+    RebuildMenus(g);
+    Load(g);
+
     g.frame.timerInterval = 90;
     g.frame.NextRateCheck = os_.Now() + 1.0;
     created_ = true;
@@ -42,7 +47,48 @@ void TForm1::FormDestroy() {
     PlayMusic(*game_, "not");
 }
 
-void TForm1::Timer1Timer() { FrameTickStep(*game_); }
+void TForm1::Timer1Timer() {
+    FrameTickStep(*game_);
+    // The panel is a window component: it lies over whatever the frame composed.
+    if (game_->screen.nameBoxOpen) DrawNameBox(*game_, name_box);
+}
+
+void TForm1::cgMouseDown(int x, int y, MouseButton button) {
+    Game& g = *game_;
+    if (g.input.InputBusy) return;
+    if (g.screen.nameBoxOpen) {
+        const Rect ok = kNameOkRect;
+        if (button == MouseButton::Left && x >= ok.left && x < ok.right && y >= ok.top && y < ok.bottom) Button1Click();
+        return;
+    }
+    HandleClick(g, x, y, button);
+}
+
+void TForm1::cgMouseUp() {
+    InputState& in = game_->input;
+    if (in.ClickKind >= 1) in.ClickKind = 0;
+}
+
+void TForm1::cgMouseMove(int x, int y) {
+    game_->input.ClickX = x;
+    game_->input.ClickY = y;
+}
+
+void TForm1::FormKeyDown(Key key) {
+    Game& g = *game_;
+    if (g.screen.nameBoxOpen) {
+        if (key == Key::Backspace) NameBackspace(name_box);
+        if (key == Key::Enter) Button1Click();
+        return;
+    }
+    if (key == Key::Escape) ResetRequest(g);
+}
+
+void TForm1::name_lTextInput(std::string_view text) {
+    if (game_->screen.nameBoxOpen) NameTyped(name_box, text);
+}
+
+void TForm1::Button1Click() { kestrilon::Button1Click(*game_, name_box); }
 
 void TForm1::FormClose() {
     Game& g = *game_;
@@ -56,6 +102,8 @@ void TForm1::FormClose() {
         notice += "円をロスト";
         os_.MessageBox(notice);
     }
+    Save(g, 0);
+    if (g.Roll(10) == 0) Save(g, 4);
 }
 
 void TForm1::mid_pNotify() { kestrilon::mid_pNotify(*game_); }

@@ -4,8 +4,12 @@
 #include <memory>
 
 #include "app/game.h"
+#include "app/name_entry.h"
 
 namespace kestrilon {
+
+// The keys the form reacts to; every other key is Other.
+enum class Key { Escape, Backspace, Enter, Other };
 
 class TForm1 {
 public:
@@ -19,6 +23,15 @@ public:
     void Timer1Timer();
     void FormClose();
     void mid_pNotify();
+    void cgMouseDown(int x, int y, MouseButton button);
+    void cgMouseUp();
+    void cgMouseMove(int x, int y);
+    void FormKeyDown(Key key);
+    // Text typed while the name entry panel is shown.
+    void name_lTextInput(std::string_view text);
+    void Button1Click();
+    // "はい" on the quit question asks the window to close.
+    bool CloseRequested() const { return game_->menus.closeRequested; }
 
     int Timer1Interval() const { return game_->frame.timerInterval; }
     Game& game() { return *game_; }
@@ -28,6 +41,7 @@ private:
     Platform& os_;
     std::unique_ptr<Game> game_;
     bool created_ = false;
+    NameBox name_box;
 };
 
 }  // namespace kestrilon

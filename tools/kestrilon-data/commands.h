@@ -14,4 +14,8 @@ using Args = std::span<const std::string_view>;
 // the altar unlocked, so the altar-only cards are listed too.
 int RunCards(Args args, std::ostream& out, std::ostream& err);
 
+// The values of a save file by name: the player's numbers, the non-empty entries of the
+// per-dungeon tables and flags, the preset names, then one row per card held or seen.
+int RunSave(Args args, std::ostream& out, std::ostream& err);
+
 }  // namespace kestrilon::data_tool

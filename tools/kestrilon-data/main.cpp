@@ -18,6 +18,7 @@ struct Command {
 
 constexpr std::array kCommands = {
     Command{"cards", "cards [--altar]   every named card after a new game's fill", kestrilon::data_tool::RunCards},
+    Command{"save", "save FILE         the values of a save file by name", kestrilon::data_tool::RunSave},
 };
 
 int Usage(std::ostream& out) {

@@ -1,0 +1,110 @@
+#pragma once
+// The table of menu items behind every screen: rebuilt from the game state, placed as a
+// grid of buttons, drawn every frame and run when clicked.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kestrilon {
+
+struct Game;
+
+constexpr int kMenuItems = 3000;
+constexpr int kListItems = 30;       // entries of one page of a dungeon list screen
+constexpr int kListPageStride = 14;  // dungeons by which a list page moves
+
+// Item numbers other parts address directly.
+constexpr int kHandItemFirst = 500;   // screen 9: hand slots 0..7 are items 500..507
+constexpr int kTargetItemFirst = 700; // screen 12: enemies are items 700..707
+
+// Entries of `unlockFlags` that the menus read and write. Entry 3 is the darkness progress
+// (the title picture and the clear rewards of old files read it too), entry 11 the
+// first-card hint mark that a card found in a dungeon sets to 1.
+enum UnlockFlag : int {
+    kFlagSynthesis = 1,
+    kFlagShop = 2,
+    kFlagDarknessProgress = 3,
+    kFlagCallProgress = 4,
+    kFlagShopHintStep = 5,
+    kFlagAltar = 6,
+    kFlagBookSorting = 7,
+    kFlagDyingHint = 8,
+    kFlagBookFullHint = 10,
+    kFlagFirstCardHint = 11,
+};
+
+// Entries of the player's run flags (cleared by every run reset) that the main menu reads.
+enum RunFlag : int {
+    kRunEventVisited = 0,  // a story page was viewed
+    kRunSlotPlayed = 1,
+};
+
+struct tmenu {
+    std::string rightText;
+    std::string description1;
+    std::string description2;
+    std::string caption;  // empty: the item does not exist this time
+    int32_t visible = 0;
+    int32_t action = 0;
+    int32_t param = 0;
+    int32_t param2 = 0;
+    int32_t screen = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 200;
+    int32_t height = 100;
+    int32_t slideX = 0;
+    int32_t slideY = 0;
+    int32_t emphasis = 0;  // 0 normal, 1 event colour, 2 <Ability> card, 3 third accent
+    int32_t cancel = 0;
+    int32_t disabled = 0;
+    // Drawn state and the marks of card buttons, set where the item is built.
+    int32_t curX = 0;
+    int32_t curY = 0;
+    int32_t card = 0;          // card shown by a hand or discard button; 0 none
+    int32_t rightAlign = 0;    // caption and tag right-aligned 8 pixels from the right edge
+    int32_t number = 0;        // "No." shown on the target choice; 0 none
+    int32_t unaffordable = 0;  // the card's MP or TP cost exceeds what the player has
+};
+
+struct MenuTable {
+    std::array<tmenu, kMenuItems> items;
+    int placedCount = 0;
+    int hovered = -1;
+    int cancelItem = -1;
+    int titleItem = -1;   // item whose caption heads the screen; -1 none
+    int listPage = 0;     // page of the dungeon list screens
+    bool cardPictures = false;
+    int catalogueDungeon = 0;  // dungeon whose catalogue screen 27 shows
+    int discardCard = 0;       // card of the hand slot chosen for the walk and fight menus
+    bool bossCleared = false;  // the fight just won was the boss of the dungeon
+    bool scoreSendFailed = false;
+    bool closeRequested = false;  // "はい" on the quit question: the window should close
+    // Texts composed while drawing, kept so that a frame does not allocate.
+    mutable std::string textBuffer;
+    std::string textBuffer2;
+};
+
+// Refills the card database first (card texts depend on the player), then every item.
+void RebuildMenus(Game& g);
+void OpenScreen(Game& g, int screen);
+void CloseScreens(Game& g);
+void RunItem(Game& g, int item);
+
+// Buttons of the current screen, once per frame (hover, slide, the cancel label and its click).
+void DrawMenus(Game& g);
+// The placed item under (x, y), the last one in item order when several overlap; -1 none.
+int MenuItemAt(const Game& g, int x, int y);
+// A left click at the pointer: runs the item under it when placed and enabled.
+void MenuLeftClick(Game& g);
+// The cancel label of the current screen: its rectangle, empty when the screen has none.
+struct CancelLabel {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+CancelLabel CancelLabelRect(const Game& g);
+
+}  // namespace kestrilon

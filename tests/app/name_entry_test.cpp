@@ -1,0 +1,119 @@
+#include <string>
+
+#include "app/name_entry.h"
+#include "dungeon/menu.h"
+#include "persist/new_game.h"
+#include "support/game_fixture.h"
+
+namespace kestrilon {
+namespace {
+
+TEST(CleanName, EveryForbiddenCharacterBecomesADot) {
+    EXPECT_EQ(CleanName("Ab,c/d"), "Ab.c.d");
+    EXPECT_EQ(CleanName("a\"b?c|d<e>f:g*h&i{j"), "a.b.c.d.e.f.g.h.i.j");
+    EXPECT_EQ(CleanName("はるか"), "ハるか");
+    EXPECT_EQ(CleanName("}][ok"), "}][ok");
+}
+
+TEST(CleanName, EveryBackslashGoesEvenAfterSo) {
+    // Byte-wise cleaning once stopped at the "\" inside "ソ"; every "\" is replaced now.
+    EXPECT_EQ(CleanName("a\\b\\c"), "a.b.c");
+    EXPECT_EQ(CleanName("ソ\\x\\"), "ソ.x.");
+}
+
+TEST(NameEdit, TakesUpToSixteenLetters) {
+    NameBox box;
+    NameTyped(box, "ab1 c-D");
+    EXPECT_EQ(box.name_l, "abcD");
+    NameTyped(box, "xxxxxxxxxxxxxxxxxxxx");
+    EXPECT_EQ(box.name_l.size(), 16u);
+    NameBackspace(box);
+    EXPECT_EQ(box.name_l.size(), 15u);
+    NameBox empty;
+    NameBackspace(empty);
+    EXPECT_TRUE(empty.name_l.empty());
+}
+
+class NameEntryTest : public testing::GameTest {
+protected:
+    void SetUp() override {
+        NewGameValues(g);
+        g.frame.TitleState = 0;
+        os.WriteFile("dat/start.wav", "RIFF");
+        OpenScreen(g, 5);
+    }
+    void ChooseStart() {
+        for (int i = 0; i < kMenuItems; ++i) {
+            const tmenu& item = g.menus.items[static_cast<size_t>(i)];
+            if (item.visible == 1 && item.screen == 5 && item.caption == "スタート") RunItem(g, i);
+        }
+    }
+    NameBox box;
+};
+
+TEST_F(NameEntryTest, ConfirmedNameStartsANewGame) {
+    g.player.money = 999;
+    g.player.unlockFlags[kFlagShop] = 1;
+    ChooseStart();
+    ASSERT_TRUE(g.screen.nameBoxOpen);
+    EXPECT_EQ(g.log.entries[0].text, "この波動空間に突入するあなたの名前を入力して下さい");
+
+    box.name_l = "Ve,r/na";
+    Button1Click(g, box);
+    EXPECT_EQ(box.name_l, "Ve.r.na");  // the edit shows the cleaned name before the question
+    EXPECT_EQ(os.questions.back(), "【Ve.r.na】という名前でよろしいですか？");
+    EXPECT_EQ(g.player.playerName, "Ve.r.na");
+    EXPECT_EQ(g.player.money, 5);
+    EXPECT_EQ(g.player.unlockFlags[kFlagShop], 0);
+    EXPECT_GE(g.player.playerNumber, 0);
+    EXPECT_LT(g.player.playerNumber, 100000);
+    EXPECT_FALSE(g.screen.nameBoxOpen);
+    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.log.entries[0].text, "あなたは、この異空間に降臨した....");
+    EXPECT_TRUE(g.log.entries[1].text.empty());  // the log starts afresh
+    EXPECT_EQ(os.played.back(), "start.wav");
+}
+
+TEST_F(NameEntryTest, AnsweringNoKeepsThePanelAndThePlayer) {
+    g.player.money = 999;
+    ChooseStart();
+    os.answers = {false};
+    box.name_l = "Velna";
+    Button1Click(g, box);
+    EXPECT_TRUE(g.screen.nameBoxOpen);
+    EXPECT_EQ(g.player.money, 999);
+    EXPECT_TRUE(g.player.playerName.empty());
+    EXPECT_EQ(g.screen.GameScene, 5);
+}
+
+TEST_F(NameEntryTest, EmptyNameIsAcceptedAndAskedForAgain) {
+    ChooseStart();
+    Button1Click(g, box);
+    EXPECT_EQ(os.questions.back(), "【】という名前でよろしいですか？");
+    EXPECT_EQ(g.screen.GameScene, 1);
+    OpenScreen(g, 5);
+    ChooseStart();
+    EXPECT_TRUE(g.screen.nameBoxOpen);
+}
+
+TEST_F(NameEntryTest, PlayerNumberIsDrawnForEveryName) {
+    box.name_l = "One";
+    Button1Click(g, box);
+    const int first = g.player.playerNumber;
+    box.name_l = "Two";
+    Button1Click(g, box);
+    EXPECT_NE(g.player.playerNumber, first);
+}
+
+TEST_F(NameEntryTest, NamedPlayerContinues) {
+    g.player.playerName = "Velna";
+    g.player.hunger = 3;
+    ChooseStart();
+    EXPECT_FALSE(g.screen.nameBoxOpen);
+    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.log.entries[0].text, "旅の再開です....");
+    EXPECT_EQ(g.player.hunger, 100);  // the run state is reset
+}
+
+}  // namespace
+}  // namespace kestrilon

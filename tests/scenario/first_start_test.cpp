@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/form.h"
+#include "persist/save_file.h"
+#include "support/fake_platform.h"
+#include "text/text.h"
+
+namespace kestrilon {
+namespace {
+
+std::string Line(const std::string& bytes, int n) {
+    size_t start = 0;
+    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
+    return bytes.substr(start, bytes.find("\r\n", start) - start);
+}
+
+size_t LineCount(const std::string& bytes) {
+    size_t n = 0;
+    for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++n;
+    return n;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Frames(TForm1& form, int n) {
+    for (int i = 0; i < n; ++i) form.Timer1Timer();
+}
+
+void Click(TForm1& form, int x, int y, MouseButton button = MouseButton::Left) {
+    form.cgMouseMove(x, y);
+    form.cgMouseDown(x, y, button);
+    form.cgMouseUp();
+    Frames(form, 1);
+}
+
+TEST(FirstStart, NameACharacterAndFindHerAgain) {
+    testing::FakePlatform os;
+    const auto save = os.ProgramFolder() / "dat2" / "my.dat";
+    {
+        TForm1 form(os);
+        form.FormCreate();
+        ASSERT_TRUE(std::filesystem::exists(save));
+        Frames(form, 3);
+        Click(form, 400, 300);  // splash
+        Click(form, 400, 300);  // title picture
+        ASSERT_EQ(form.game().screen.GameScene, 5);
+        Frames(form, 8);
+        Click(form, 300, 450);  // "スタート"
+        ASSERT_TRUE(form.game().screen.nameBoxOpen);
+        form.name_lTextInput("Velna");
+        Click(form, 700, 560);  // "OK"
+        EXPECT_EQ(form.game().screen.GameScene, 1);
+        EXPECT_EQ(form.game().player.playerName, "Velna");
+        const int number = form.game().player.playerNumber;
+        form.FormClose();
+        form.FormDestroy();
+
+        const std::string bytes = ReadFile(save);
+        EXPECT_EQ(LineCount(bytes), static_cast<size_t>(kSaveLines));
+        EXPECT_EQ(Line(bytes, 28525), "0");  // a new game starts from version 0 ...
+        EXPECT_EQ(Line(bytes, 28020), "Velna");
+        EXPECT_EQ(Cp932ToUtf8(Line(bytes, 56828)).value_or(""), "NOMALブック");
+        EXPECT_EQ(Cp932ToUtf8(Line(bytes, 56835)).value_or(""), "弓矢タイプ");
+        EXPECT_EQ(Line(bytes, 78041), std::to_string(number));
+    }
+    TForm1 again(os);
+    again.FormCreate();
+    EXPECT_EQ(again.game().player.playerName, "Velna");
+    Click(again, 400, 300);
+    Click(again, 400, 300);
+    Frames(again, 8);
+    Click(again, 300, 450);  // a named player goes straight to the main menu
+    EXPECT_FALSE(again.game().screen.nameBoxOpen);
+    EXPECT_EQ(again.game().screen.GameScene, 1);
+    EXPECT_EQ(again.game().log.entries[0].text, "旅の再開です....");
+    again.FormClose();
+    EXPECT_EQ(Line(ReadFile(save), 28525), "10");  // ... and is current once loaded and saved again
+}
+
+}  // namespace
+}  // namespace kestrilon
