@@ -1,6 +1,4 @@
-#include "image_io.h"
-
-#include <jpeglib.h>
+#include "gfx/picture_writer.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace kestrilon::assets {
+#include <jpeglib.h>  // after <cstdio>: it needs FILE
+
+namespace kestrilon {
 namespace {
 
 void PutLe(std::vector<unsigned char>& out, uint32_t value, int bytes) {
@@ -103,4 +103,4 @@ bool WritePicture(const Canvas& canvas, const std::filesystem::path& file) {
     return WriteBmp(canvas, file);
 }
 
-}  // namespace kestrilon::assets
+}  // namespace kestrilon

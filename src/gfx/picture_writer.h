@@ -4,11 +4,11 @@
 
 #include "gfx/canvas.h"
 
-namespace kestrilon::assets {
+namespace kestrilon {
 
 bool WriteBmp(const Canvas& canvas, const std::filesystem::path& file);
 bool WriteJpeg(const Canvas& canvas, const std::filesystem::path& file, int quality = 90);
 // ".jpg"/".jpeg" (any case) as JPEG, everything else as BMP.
 bool WritePicture(const Canvas& canvas, const std::filesystem::path& file);
 
-}  // namespace kestrilon::assets
+}  // namespace kestrilon

@@ -10,7 +10,7 @@
 #include "art.h"
 #include "asset_plan.h"
 #include "data/card_database.h"
-#include "image_io.h"
+#include "gfx/picture_writer.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
@@ -58,7 +58,7 @@ TEST_F(PictureTest, SpritesKeepTheirBackgroundAtTheBorderAndAFigureInside) {
 }
 
 TEST_F(PictureTest, AGeneratedSpriteDrawsOnlyItsFigureThroughTheCache) {
-    ASSERT_TRUE(assets::WritePicture(assets::DrawPicture(Job("unit0.bmp")), os.ProgramFolder() / "cg" / "unit0.bmp"));
+    ASSERT_TRUE(WritePicture(assets::DrawPicture(Job("unit0.bmp")), os.ProgramFolder() / "cg" / "unit0.bmp"));
     const Bitmap& sprite = PictureCacheGet(g, "unit0.bmp");
     ASSERT_EQ(sprite.Width(), 128);
     Canvas scene(200, 200);
@@ -164,7 +164,7 @@ TEST(ImageFileTest, BmpReadsBackExactlyWithRowPadding) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x) c.SetPixel(x, y, Rgb(x * 50, y * 80, 255 - x * 20));
     const auto file = std::filesystem::temp_directory_path() / "kestrilon-assets-test.bmp";
-    ASSERT_TRUE(assets::WritePicture(c, file));
+    ASSERT_TRUE(WritePicture(c, file));
     EXPECT_EQ(std::filesystem::file_size(file), 54u + 16 * 3);
     Canvas back;
     ASSERT_TRUE(back.LoadFile(file));
@@ -180,7 +180,7 @@ TEST(ImageFileTest, JpegIsChosenByExtensionAndKeepsColours) {
     c.Fill({0, 0, 32, 32}, Rgb(200, 30, 30));
     c.Fill({32, 0, 64, 32}, Rgb(30, 30, 200));
     const auto file = std::filesystem::temp_directory_path() / "kestrilon-assets-test.JPG";
-    ASSERT_TRUE(assets::WritePicture(c, file));
+    ASSERT_TRUE(WritePicture(c, file));
     std::ifstream in(file, std::ios::binary);
     EXPECT_EQ(in.get(), 0xFF);
     EXPECT_EQ(in.get(), 0xD8);  // a JPEG start-of-image, not a bitmap

@@ -4,9 +4,8 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
-#include <vector>
 
-#include <jpeglib.h>  // after <cstdio>: it needs FILE
+#include "gfx/picture_writer.h"
 
 namespace kestrilon::testing {
 
@@ -79,63 +78,21 @@ void FakePlatform::WriteFile(const std::filesystem::path& relative, const std::s
 }
 
 void FakePlatform::WriteBmp(const std::filesystem::path& relative, int width, int height, uint32_t colour) {
-    const int rowBytes = (width * 3 + 3) & ~3;
-    const int imageBytes = rowBytes * height;
-    std::string bmp(54 + static_cast<size_t>(imageBytes), '\0');
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) bmp[at + static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, static_cast<uint32_t>(bmp.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    bmp[26] = 1;
-    bmp[28] = 24;
-    put32(34, static_cast<uint32_t>(imageBytes));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const size_t at = 54 + static_cast<size_t>(y * rowBytes + x * 3);
-            bmp[at] = static_cast<char>((colour >> 16) & 0xFF);     // blue
-            bmp[at + 1] = static_cast<char>((colour >> 8) & 0xFF);  // green
-            bmp[at + 2] = static_cast<char>(colour & 0xFF);         // red
-        }
-    }
-    WriteFile(relative, bmp);
+    WriteCanvas(relative, width, height, colour, false);
 }
 
 void FakePlatform::WriteJpeg(const std::filesystem::path& relative, int width, int height, uint32_t colour) {
+    WriteCanvas(relative, width, height, colour, true);
+}
+
+void FakePlatform::WriteCanvas(const std::filesystem::path& relative, int width, int height, uint32_t colour,
+                               bool jpeg) {
     const auto path = folder_ / relative;
     std::filesystem::create_directories(path.parent_path());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw std::runtime_error("cannot write " + path.string());
-    jpeg_compress_struct info{};
-    jpeg_error_mgr error{};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        row[static_cast<size_t>(x) * 3] = static_cast<unsigned char>(colour & 0xFF);
-        row[static_cast<size_t>(x) * 3 + 1] = static_cast<unsigned char>((colour >> 8) & 0xFF);
-        row[static_cast<size_t>(x) * 3 + 2] = static_cast<unsigned char>((colour >> 16) & 0xFF);
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::fclose(file);
+    Canvas canvas(width, height);
+    canvas.Clear(colour);
+    const bool written = jpeg ? kestrilon::WriteJpeg(canvas, path, 95) : kestrilon::WriteBmp(canvas, path);
+    if (!written) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace kestrilon::testing

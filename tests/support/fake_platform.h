@@ -54,6 +54,8 @@ public:
     std::function<HttpReply(const std::string&)> http;
 
 private:
+    void WriteCanvas(const std::filesystem::path& relative, int width, int height, uint32_t colour, bool jpeg);
+
     std::filesystem::path folder_;
     std::vector<std::string> handles_;
 };

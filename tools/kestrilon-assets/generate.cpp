@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "art.h"
-#include "image_io.h"
+#include "gfx/picture_writer.h"
 #include "music.h"
 #include "procedural.h"
 #include "wave_synth.h"

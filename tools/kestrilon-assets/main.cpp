@@ -8,32 +8,8 @@
 #include <thread>
 
 #include "app/game.h"
+#include "headless_platform.h"
 #include "generate.h"
-
-namespace {
-
-// The generator needs the game's tables, not a machine: nothing here is ever called.
-class TablesOnlyPlatform : public kestrilon::Platform {
-public:
-    explicit TablesOnlyPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
-    double Now() override { return 0; }
-    uint64_t ClockSeed() override { return 1; }
-    const std::filesystem::path& ProgramFolder() const override { return folder_; }
-    int LoadWave(const std::filesystem::path&) override { return -1; }
-    void PlayWave(int, int) override {}
-    bool PlayMusic(const std::filesystem::path&) override { return false; }
-    void StopMusic() override {}
-    bool MusicFinished() override { return false; }
-    bool Confirm(const std::string&) override { return false; }
-    void MessageBox(const std::string&) override {}
-    kestrilon::HttpReply HttpGet(const std::string&) override { return {}; }
-    bool OpenUrl(const std::string&) override { return false; }
-
-private:
-    std::filesystem::path folder_;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -41,7 +17,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto started = std::chrono::steady_clock::now();
-    TablesOnlyPlatform platform(std::filesystem::path(argv[1]).parent_path());
+    kestrilon::tools::HeadlessPlatform platform(std::filesystem::path(argv[1]).parent_path());
     auto game = std::make_unique<kestrilon::Game>(platform, 1);
     const kestrilon::assets::AssetPlan plan = kestrilon::assets::PlanAssets(*game);
     kestrilon::assets::GenerateOptions options;

@@ -13,6 +13,8 @@
 #include <string_view>
 
 #include "app/game.h"
+#include "gfx/picture_writer.h"
+#include "headless_platform.h"
 #include "render/effects.h"
 #include "render/message_log.h"
 
@@ -21,63 +23,22 @@ using namespace kestrilon;
 
 namespace {
 
-// Nothing to hear, click or fetch: the effects only draw.
-class SilentPlatform : public Platform {
-public:
-    explicit SilentPlatform(fs::path folder) : folder_(std::move(folder)) {}
-    double Now() override { return clock_ += 0.08; }
-    uint64_t ClockSeed() override { return 177; }
-    const fs::path& ProgramFolder() const override { return folder_; }
-    int LoadWave(const fs::path&) override { return -1; }
-    void PlayWave(int, int) override {}
-    bool PlayMusic(const fs::path&) override { return false; }
-    void StopMusic() override {}
-    bool MusicFinished() override { return false; }
-    bool Confirm(const std::string&) override { return true; }
-    void MessageBox(const std::string&) override {}
-    HttpReply HttpGet(const std::string&) override { return {}; }
-    bool OpenUrl(const std::string&) override { return false; }
-
-private:
-    fs::path folder_;
-    double clock_ = 0;
-};
-
 constexpr std::string_view kSamplePicture = "effect_sample.bmp";
 
 // A 48 x 48 emblem for the picture kinds, with a black key pixel in its bottom-left corner.
 void WriteSamplePicture(const fs::path& file) {
     constexpr int kSize = 48;
-    constexpr int kRowBytes = kSize * 3;
-    std::string bmp(54 + kRowBytes * kSize, '\0');
-    auto put32 = [&bmp](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) bmp[at + static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, static_cast<uint32_t>(bmp.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kSize);
-    put32(22, kSize);
-    bmp[26] = 1;
-    bmp[28] = 24;
-    for (int row = 0; row < kSize; ++row)
+    Canvas emblem(kSize, kSize);
+    for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x) {
-            const int dx = x - kSize / 2, dy = row - kSize / 2;
-            const bool ring = dx * dx + dy * dy < 22 * 22 && dx * dx + dy * dy > 14 * 14;
+            const int dx = x - kSize / 2, dy = y - kSize / 2;
+            const int d2 = dx * dx + dy * dy;
             const bool cross = std::abs(dx) < 3 || std::abs(dy) < 3;
-            uint8_t r = 0, g = 0, b = 0;
-            if (ring) r = 255, g = 200, b = 60;
-            else if (cross && dx * dx + dy * dy < 14 * 14) r = 90, g = 160, b = 255;
-            if (row == 0 && x == 0) r = g = b = 0;
-            const size_t at = 54 + static_cast<size_t>(row * kRowBytes + x * 3);
-            bmp[at] = static_cast<char>(b);
-            bmp[at + 1] = static_cast<char>(g);
-            bmp[at + 2] = static_cast<char>(r);
+            if (d2 < 22 * 22 && d2 > 14 * 14) emblem.SetPixel(x, y, Rgb(255, 200, 60));
+            else if (cross && d2 < 14 * 14) emblem.SetPixel(x, y, Rgb(90, 160, 255));
         }
     fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bmp;
+    WriteBmp(emblem, file);
 }
 
 // The text a caller of the game would hand to each kind.
@@ -147,7 +108,7 @@ int main(int argc, char** argv) {
     const fs::path program = out / "program";
     WriteSamplePicture(program / "cg" / std::string(kSamplePicture));
 
-    SilentPlatform platform(program);
+    tools::HeadlessPlatform platform(program);
     auto game = std::make_unique<Game>(platform, 177);
     Game& g = *game;
     Bitmap backdrop(kScreenWidth, kScreenHeight);
