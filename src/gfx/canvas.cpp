@@ -191,8 +191,9 @@ void Canvas::Draw(const Canvas& src, int dx, int dy) {
     }
 }
 
-void Canvas::Stretch(const Canvas& src, Rect dst, Rect srcRect) {
-    if (src.Empty() || Empty() || dst.Width() <= 0 || dst.Height() <= 0 || srcRect.Width() <= 0 ||
+template <class Op>
+void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
+    if (src.Empty() || Empty() || &src == this || dst.Width() <= 0 || dst.Height() <= 0 || srcRect.Width() <= 0 ||
         srcRect.Height() <= 0)
         return;
     const uint32_t* from = src.Data();
@@ -211,9 +212,13 @@ void Canvas::Stretch(const Canvas& src, Rect dst, Rect srcRect) {
         for (int x = x0; x < x1; ++x) {
             const int sx = srcRect.left + static_cast<int>(static_cast<int64_t>(x - dst.left) * srcRect.Width() / dst.Width());
             if (sx < 0 || sx >= src.width_) continue;
-            if (!keyed || s[sx] != key) d[x] = s[sx];
+            if (!keyed || s[sx] != key) op(d[x], s[sx]);
         }
     }
+}
+
+void Canvas::Stretch(const Canvas& src, Rect dst, Rect srcRect) {
+    StretchPixels(src, dst, srcRect, [](uint32_t& d, uint32_t s) { d = s; });
 }
 
 void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, int sy) {
@@ -238,20 +243,7 @@ void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, 
 }
 
 void Canvas::OrStretch(const Canvas& src, Rect dst) {
-    if (src.Empty() || Empty() || dst.Width() <= 0 || dst.Height() <= 0 || &src == this) return;
-    const uint32_t* from = src.Data();
-    const int fromStride = src.Stride();
-    uint32_t* to = Data();
-    const int toStride = Stride();
-    const int x0 = std::max(dst.left, 0), x1 = std::min(dst.right, width_);
-    const int y0 = std::max(dst.top, 0), y1 = std::min(dst.bottom, height_);
-    for (int y = y0; y < y1; ++y) {
-        const int sy = static_cast<int>(static_cast<int64_t>(y - dst.top) * src.height_ / dst.Height());
-        const uint32_t* s = from + static_cast<size_t>(sy) * fromStride;
-        uint32_t* d = to + static_cast<size_t>(y) * toStride;
-        for (int x = x0; x < x1; ++x)
-            d[x] |= s[static_cast<int64_t>(x - dst.left) * src.width_ / dst.Width()];
-    }
+    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, [](uint32_t& d, uint32_t s) { d |= s; });
 }
 
 void Canvas::Line(int x1, int y1, int x2, int y2, Colour c, int penWidth) {
