@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "app/background.h"
 #include "app/form.h"
 #include "app/frame.h"
@@ -179,7 +181,7 @@ TEST(Splash, TitlePictureShowsBehindTheText) {
     EXPECT_EQ(form.Surface().Pixel(400, 300), Rgb(40, 0, 60));  // no splash text any more
 }
 
-TEST(Close, PenaltyOnlyInsideADungeon) {
+TEST(Close, PenaltyOnlyInsideADungeonThenSave) {
     testing::FakePlatform os;
     TForm1 form(os);
     form.FormCreate();
@@ -200,6 +202,11 @@ TEST(Close, PenaltyOnlyInsideADungeon) {
     form.FormClose();
     EXPECT_EQ(os.messages.back(), "ペナルティ > 0円をロスト");
     EXPECT_EQ(form.game().player.money, 0);
+    // The close wrote the money left (line 28021) to the save file.
+    std::ifstream saved(os.ProgramFolder() / "dat2" / "my.dat", std::ios::binary);
+    std::string line;
+    for (int n = 0; n < 28021; ++n) std::getline(saved, line);
+    EXPECT_EQ(line, "0\r");
 }
 
 }  // namespace

@@ -197,23 +197,6 @@ protected:
     Game& g = form.game();
 };
 
-TEST_F(FormInputTest, QuitPenaltyInsideADungeon) {
-    form.FormCreate();
-    g.player.money = 100;
-    form.FormClose();
-    EXPECT_EQ(g.player.money, 100);  // outside a dungeon nothing is lost
-    EXPECT_TRUE(os.messages.empty());
-
-    g.dungeon.number = 2;
-    form.FormClose();
-    EXPECT_GE(g.player.money, 90);
-    EXPECT_LE(g.player.money, 94);
-
-    g.player.money = 0;
-    form.FormClose();
-    EXPECT_EQ(os.messages.back(), "ペナルティ > 0円をロスト");
-}
-
 TEST_F(FormInputTest, KeysServeTheNameEditWhileItIsShown) {
     form.FormCreate();
     g.screen.nameBoxOpen = true;
