@@ -23,9 +23,6 @@ constexpr int kLevelUpEffect = 254;
 constexpr int kStaggerStep = 30;
 constexpr int kStaggerLimit = 150;
 
-constexpr int kFoundCardsFlag = 11;
-constexpr int kNuggetHintFlag = 14;
-constexpr int kSlotCardsFlag = 9;
 constexpr int kSlotCardAllowance = 10;
 
 constexpr std::string_view kMagdaSword = "マグダの剣";
@@ -64,7 +61,7 @@ int SlotCardsOwned(const Game& g) {
     for (int id = 0; id < kCardIds; ++id) {
         if (g.cards[id].isSeries >= 1) copies += g.player.CardCollection[static_cast<size_t>(id)];
     }
-    if (g.player.unlockFlags[kSlotCardsFlag] >= 1) copies -= kSlotCardAllowance;
+    if (g.player.unlockFlags[kFlagSlotAllowance] >= 1) copies -= kSlotCardAllowance;
     return copies;
 }
 
@@ -106,8 +103,8 @@ void GainMoney(Game& g, int n) {
     AppendInt(line, amount);
     line += "gを入手";
     LogColour(g, line, "yellow3");
-    if (p.goldNuggets > 4 && p.unlockFlags[kNuggetHintFlag] == 0) {
-        p.unlockFlags[kNuggetHintFlag] = 1;
+    if (p.goldNuggets > 4 && p.unlockFlags[kFlagNuggetHint] == 0) {
+        p.unlockFlags[kFlagNuggetHint] = 1;
         LogIcon(g, "→金塊は、無事に持ち帰れば、お金に換金できます。", "hint", "hint.bmp");
     }
 }
@@ -117,7 +114,7 @@ void GainCard(Game& g, int id, int count) {
     PlayerState& p = g.player;
     const size_t i = static_cast<size_t>(id);
     const titem& card = g.cards[id];
-    if (InDungeon(g) && p.unlockFlags[kFoundCardsFlag] == 0) p.unlockFlags[kFoundCardsFlag] = 1;
+    if (InDungeon(g) && p.unlockFlags[kFlagFirstCardHint] == 0) p.unlockFlags[kFlagFirstCardHint] = 1;
 
     PlayEffect(g, "item_get.wav");
     p.CardCollection[i] += count;

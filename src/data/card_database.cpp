@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kLastClassified = 2999;
 constexpr int kLastBattleId = 2328;
-constexpr int kAltarFlag = 6;
 constexpr int kElements = 11;
 
 // A catalogue row with its compiled text, so the refill walks one flat list.
@@ -239,7 +238,7 @@ void FillCardDatabase(Game& g) {
 
     for (int id = 1; id < kCardIds; ++id) db[id].text.clear();
 
-    const bool altarOpen = player.unlockFlags[kAltarFlag] >= 1;
+    const bool altarOpen = player.unlockFlags[kFlagAltar] >= 1;
     for (const PreparedRow& prepared : p.rows) {
         const CardRow& row = *prepared.row;
         titem& card = db[row.id];

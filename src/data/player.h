@@ -28,6 +28,24 @@ struct HeldCardIndex {
     bool built = false;
 };
 
+// Entries of `unlockFlags`: unlocks, progress counters and one-time hint marks.
+// Entry 3 is the darkness progress (the title picture and the clear rewards of old files
+// read it too); entry 11 is the first-card hint mark that a card found in a dungeon sets to 1.
+enum UnlockFlag : int {
+    kFlagSynthesis = 1,
+    kFlagShop = 2,
+    kFlagDarknessProgress = 3,
+    kFlagCallProgress = 4,
+    kFlagShopHintStep = 5,
+    kFlagAltar = 6,
+    kFlagBookSorting = 7,
+    kFlagDyingHint = 8,
+    kFlagSlotAllowance = 9,  // ten slot cards do not count against the slot right
+    kFlagBookFullHint = 10,
+    kFlagFirstCardHint = 11,
+    kFlagNuggetHint = 14,
+};
+
 struct PlayerState {
     int32_t soundVolume = 0;  // hundredths of a decibel, 0 .. -4000
     int32_t level = 0;

@@ -17,22 +17,6 @@ constexpr int kListPageStride = 14;  // dungeons by which a list page moves
 constexpr int kHandItemFirst = 500;   // screen 9: hand slots 0..7 are items 500..507
 constexpr int kTargetItemFirst = 700; // screen 12: enemies are items 700..707
 
-// Entries of `unlockFlags` that the menus read and write. Entry 3 is the darkness progress
-// (the title picture and the clear rewards of old files read it too), entry 11 the
-// first-card hint mark that a card found in a dungeon sets to 1.
-enum UnlockFlag : int {
-    kFlagSynthesis = 1,
-    kFlagShop = 2,
-    kFlagDarknessProgress = 3,
-    kFlagCallProgress = 4,
-    kFlagShopHintStep = 5,
-    kFlagAltar = 6,
-    kFlagBookSorting = 7,
-    kFlagDyingHint = 8,
-    kFlagBookFullHint = 10,
-    kFlagFirstCardHint = 11,
-};
-
 // Entries of the player's run flags (cleared by every run reset) that the main menu reads.
 enum RunFlag : int {
     kRunEventVisited = 0,  // a story page was viewed
