@@ -9,6 +9,7 @@
 
 #include "data/card_database.h"
 #include "data/catalogue.h"
+#include "data/telling_rows.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
@@ -134,12 +135,7 @@ TEST_F(BattleCatalogueTest, StatedCountsOfTheRarerFields) {
 
 // The rows the battle is tuned around, as they stand at level 0.
 TEST_F(BattleCatalogueTest, TellingRows) {
-    struct Row {
-        int id;
-        std::string_view name, image;
-        int action, value, value2, maxCopies, price;
-    };
-    const Row rows[] = {
+    const testing::TellingRow rows[] = {
         {1001, "牙", "card_kiba.jpg", 100, 2, 85, 10, 0},
         {1029, "でこぴんLv3", "card_deko.jpg", 100, 7, 90, 1, 0},
         {1033, "ジェイルの鞭", "card_muti.jpg", 108, 4, 90, 1, 2000},
@@ -156,17 +152,7 @@ TEST_F(BattleCatalogueTest, TellingRows) {
         {2207, "木の弓", "card_yumi.jpg", 0, 0, 0, 1, 1000},
         {2325, "逆光のペンダント", "", 0, 0, 0, 1, 0},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.id);
-        const titem& card = Card(row.id);
-        EXPECT_EQ(card.name, row.name);
-        EXPECT_EQ(card.image, row.image);
-        EXPECT_EQ(card.action, row.action);
-        EXPECT_EQ(card.value, row.value);
-        EXPECT_EQ(card.value2, row.value2);
-        EXPECT_EQ(card.maxCopies, row.maxCopies);
-        EXPECT_EQ(card.price, row.price);
-    }
+    testing::ExpectTellingRows(g.cards, rows, 2);
     const titem& finger = Card(1000);
     EXPECT_EQ(finger.name, "指");
     EXPECT_EQ(finger.image, "card_yubi.jpg");

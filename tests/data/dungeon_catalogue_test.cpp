@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/card_database.h"
+#include "data/telling_rows.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
@@ -64,12 +65,7 @@ TEST_F(DungeonCatalogueTest, CountsOfTheDungeonHalfAndTheWhole) {
 
 // The rows the whole game is tuned around, as they stand at level 0.
 TEST_F(DungeonCatalogueTest, TellingRows) {
-    struct Row {
-        int id;
-        std::string_view name, image;
-        int action, value, value2, maxCopies, price;
-    };
-    const Row rows[] = {
+    const testing::TellingRow rows[] = {
         {2, "シューズ", "card_sue.jpg", 1, 2, 0, 10, 150},
         {5, "蒼燐の足袋", "card_tabi.jpg", 1, 1, 0, 10, 0},
         {28, "イシャナ", "card_iza.jpg", 1, 0, 0, 1, 0},
@@ -84,18 +80,7 @@ TEST_F(DungeonCatalogueTest, TellingRows) {
         {800, "体力+1", "", 0, 0, 0, 6, 45},
         {821, "精力+1", "", 0, 0, 0, 1, 500},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.id);
-        const titem& card = Card(row.id);
-        EXPECT_EQ(card.name, row.name);
-        EXPECT_EQ(card.image, row.image);
-        EXPECT_EQ(card.action, row.action);
-        EXPECT_EQ(card.value, row.value);
-        EXPECT_EQ(card.value2, row.value2);
-        EXPECT_EQ(card.maxCopies, row.maxCopies);
-        EXPECT_EQ(card.price, row.price);
-        EXPECT_EQ(card.kind, 1);
-    }
+    testing::ExpectTellingRows(g.cards, rows, 1);
     EXPECT_EQ(Card(1).name, "足");
     EXPECT_EQ(Card(1).image, "card0001.jpg");
     EXPECT_EQ(Card(1).text, "1km進む ");
