@@ -9,13 +9,12 @@
 
 #include "data/card_database.h"
 #include "data/catalogue.h"
-#include "data/telling_rows.h"
+#include "data/catalogue_fixture.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
 namespace {
 
-using testing::GameTest;
 
 constexpr int kLastBattleCard = 2328;
 
@@ -36,19 +35,11 @@ std::set<int> AllBattleActionCodes() {
 
 bool DealsDamage(int action) { return (action >= 100 && action <= 112) || (action >= 200 && action <= 208); }
 
-// A game after a fill with the altar open, so every battle card has its name.
-class BattleCatalogueTest : public GameTest {
+class BattleCatalogueTest : public testing::FilledCatalogueTest {
 protected:
-    void SetUp() override {
-        g.player.unlockFlags[6] = 1;
-        FillCardDatabase(g);
-    }
-    const titem& Card(int id) { return g.cards[id]; }
     const titem& Named(std::string_view name) {
-        const int id = CardIdByName(g, name);
-        EXPECT_NE(id, 0) << name << " is not in the catalogue";
-        EXPECT_GE(id, kFirstBattleCard) << name << " should be a battle card";
-        return g.cards[id];
+        EXPECT_GE(CardIdByName(g, name), kFirstBattleCard) << name << " should be a battle card";
+        return FilledCatalogueTest::Named(name);
     }
     template <typename F>
     void ForEachBattleCard(F f) {

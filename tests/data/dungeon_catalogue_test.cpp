@@ -5,27 +5,15 @@
 #include <string>
 
 #include "data/card_database.h"
-#include "data/telling_rows.h"
+#include "data/catalogue_fixture.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
 namespace {
 
-using testing::GameTest;
 
-// A game after a fill with the altar open, so that every card of the catalogue has its name.
-class DungeonCatalogueTest : public GameTest {
+class DungeonCatalogueTest : public testing::FilledCatalogueTest {
 protected:
-    void SetUp() override {
-        g.player.unlockFlags[6] = 1;
-        FillCardDatabase(g);
-    }
-    const titem& Card(int id) { return g.cards[id]; }
-    const titem& Named(std::string_view name) {
-        const int id = CardIdByName(g, name);
-        EXPECT_NE(id, 0) << name;
-        return g.cards[id];
-    }
     struct Counts {
         int named = 0;
         int withoutPicture = 0;

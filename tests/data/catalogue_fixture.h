@@ -1,13 +1,30 @@
 #pragma once
-// The fixed rows of the card table, checked field by field in both halves of the catalogue.
+// What both halves of the catalogue are tested with: a game filled with the altar open, so
+// that every card has its name, and the fixed rows checked field by field.
 #include <gtest/gtest.h>
 
 #include <span>
 #include <string_view>
 
 #include "data/card.h"
+#include "data/card_database.h"
+#include "support/game_fixture.h"
 
 namespace kestrilon::testing {
+
+class FilledCatalogueTest : public GameTest {
+protected:
+    void SetUp() override {
+        g.player.unlockFlags[kFlagAltar] = 1;
+        FillCardDatabase(g);
+    }
+    const titem& Card(int id) { return g.cards[id]; }
+    const titem& Named(std::string_view name) {
+        const int id = CardIdByName(g, name);
+        EXPECT_NE(id, 0) << name << " is not in the catalogue";
+        return g.cards[id];
+    }
+};
 
 struct TellingRow {
     int id;
