@@ -39,7 +39,6 @@ void TForm1::FormCreate() {
     Load(g);
 
     g.frame.timerInterval = 90;
-    g.frame.NextRateCheck = os_.Now() + 1.0;
     created_ = true;
 }
 

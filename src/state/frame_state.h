@@ -5,7 +5,7 @@ namespace kestrilon {
 // Variables of the frame clock and of the composed picture.
 struct FrameState {
     int FramesThisSecond = 0;
-    double NextRateCheck = 0;   // seconds on the platform clock
+    double NextRateCheck = 0;   // seconds on the platform clock; 0 lets the first tick check at once
     int FrameTick = 0;          // 0 .. 999
     int TitleState = -2;        // -2 splash, -1 title picture, 0 or more in game
     int BackgroundDirty = 0;
