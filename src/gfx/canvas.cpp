@@ -192,7 +192,7 @@ void Canvas::Draw(const Canvas& src, int dx, int dy) {
 }
 
 template <class Op>
-void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
+void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey, Op op) {
     if (src.Empty() || Empty() || &src == this || dst.Width() <= 0 || dst.Height() <= 0 || srcRect.Width() <= 0 ||
         srcRect.Height() <= 0)
         return;
@@ -200,7 +200,7 @@ void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
     const int fromStride = src.Stride();
     uint32_t* to = Data();
     const int toStride = Stride();
-    const bool keyed = src.transparent_;
+    const bool keyed = honourKey && src.transparent_;
     const uint32_t key = ToPixel(src.KeyColour());
     const int x0 = std::max(dst.left, 0), x1 = std::min(dst.right, width_);
     const int y0 = std::max(dst.top, 0), y1 = std::min(dst.bottom, height_);
@@ -218,7 +218,11 @@ void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
 }
 
 void Canvas::Stretch(const Canvas& src, Rect dst, Rect srcRect) {
-    StretchPixels(src, dst, srcRect, [](uint32_t& d, uint32_t s) { d = s; });
+    StretchPixels(src, dst, srcRect, true, [](uint32_t& d, uint32_t s) { d = s; });
+}
+
+void Canvas::StretchCopy(const Canvas& src, Rect dst) {
+    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, false, [](uint32_t& d, uint32_t s) { d = s; });
 }
 
 void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, int sy) {
@@ -243,7 +247,7 @@ void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, 
 }
 
 void Canvas::OrStretch(const Canvas& src, Rect dst) {
-    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, [](uint32_t& d, uint32_t s) { d |= s; });
+    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, true, [](uint32_t& d, uint32_t s) { d |= s; });
 }
 
 void Canvas::Line(int x1, int y1, int x2, int y2, Colour c, int penWidth) {

@@ -94,6 +94,8 @@ public:
     // transparent source keeps its key-coloured pixels out.
     void Stretch(const Canvas& src, Rect dst, Rect srcRect);
     void Stretch(const Canvas& src, Rect dst) { Stretch(src, dst, {0, 0, src.Width(), src.Height()}); }
+    // Stretch of the whole source that copies every pixel as it is, key colour included.
+    void StretchCopy(const Canvas& src, Rect dst);
     // Bitwise OR of the source pixels onto this canvas (key-coloured pixels of a
     // transparent source are skipped).
     void OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx = 0, int sy = 0);
@@ -123,9 +125,10 @@ public:
 
 private:
     void Release();
-    // Nearest-pixel scaling of srcRect onto dst, combining each pixel with op(dst, src).
+    // Nearest-pixel scaling of srcRect onto dst, combining each pixel with op(dst, src); with
+    // honourKey the key-coloured pixels of a transparent source are skipped.
     template <class Op>
-    void StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op);
+    void StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey, Op op);
     cairo_t* Context();
 
     int width_ = 0;
