@@ -18,8 +18,8 @@
 namespace kestrilon {
 namespace {
 
-constexpr int kScoreEffect = 20;
-constexpr int kLevelUpEffect = 254;
+constexpr EffectKind kScoreEffect = EffectKind::SinkingText;
+constexpr EffectKind kLevelUpEffect = EffectKind::GoldBandWithText;
 constexpr int kStaggerStep = 30;
 constexpr int kStaggerLimit = 150;
 
@@ -43,7 +43,7 @@ int HeldCount(const Game& g, const std::array<int, N>& ids) {
 bool ScoreEffectActive(const Game& g) {
     const EffectTable& fx = g.effects;
     for (int s = 0; s < kEffectSlots; ++s) {
-        if (fx.timer[static_cast<size_t>(s)] >= 1 && fx.kind[static_cast<size_t>(s)] == kScoreEffect) return true;
+        if (fx.timer[static_cast<size_t>(s)] >= 1 && fx.kind[static_cast<size_t>(s)] == KindCode(kScoreEffect)) return true;
     }
     return false;
 }

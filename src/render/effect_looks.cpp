@@ -279,7 +279,7 @@ void DrawLook(const EffectSlot& e, Look look, Colour colour, int size, int steps
     m.step = e.step;
     m.steps = last;
     m.progress = std::clamp((e.step - 2) / static_cast<double>(last - 2 > 0 ? last - 2 : 1), 0.0, 1.0);
-    m.seed = e.slot * 37 + e.kind() * 11;
+    m.seed = e.slot * 37 + KindCode(e.kind()) * 11;
     m.colour = Dimmed(colour, 256 - std::min(e.step, last) * 140 / last);
     count = std::max(count, 1);
     Canvas& c = e.bak();

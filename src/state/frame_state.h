@@ -2,16 +2,25 @@
 
 namespace kestrilon {
 
+// Where the game stands before play: TitleState holds one of these, or any value of
+// InGame and above once the title menu has been reached.
+enum class TitleStage : int { Splash = -2, TitlePicture = -1, InGame = 0 };
+constexpr int TitleCode(TitleStage stage) { return static_cast<int>(stage); }
+
+// The zoom-picture layer: a picture grows in around (500, 200) and stays, or slides out
+// downwards; the two start values reset the size and move on at once.
+enum class ZoomStage : int { Off = 0, StartGrowing = 1, Growing = 2, StartLeaving = 100, Leaving = 101 };
+
 // Variables of the frame clock and of the composed picture.
 struct FrameState {
     int FramesThisSecond = 0;
     double NextRateCheck = 0;   // seconds on the platform clock; 0 lets the first tick check at once
     int FrameTick = 0;          // 0 .. 999
-    int TitleState = -2;        // -2 splash, -1 title picture, 0 or more in game
+    int TitleState = TitleCode(TitleStage::Splash);
     int BackgroundDirty = 0;
     int PictureLock = 0;
     int ShakeCounter = 0;
-    int ZoomMode = 0;
+    ZoomStage ZoomMode = ZoomStage::Off;
     int ZoomSize = 0;
     double NextBattleStep = 0;  // seconds on the platform clock
     int timerInterval = 90;     // milliseconds between ticks of Timer1

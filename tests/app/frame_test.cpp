@@ -11,7 +11,7 @@ namespace {
 class FrameTest : public testing::GameTest {
 protected:
     void SetUp() override {
-        g.frame.TitleState = 0;
+        g.frame.TitleState = TitleCode(TitleStage::InGame);
     }
     int RateAfter(int frames, int interval) {
         g.frame.timerInterval = interval;
@@ -70,22 +70,22 @@ TEST_F(FrameTest, ShakeDecays) {
 TEST_F(FrameTest, ZoomGrowsInAndSlidesOut) {
     os.WriteBmp("cg/unit5.bmp", 20, 20, Rgb(0, 0, 255));
     ZoomPictureLoad(g, "unit5.bmp");
-    EXPECT_EQ(g.frame.ZoomMode, 1);
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::StartGrowing);
     ComposeFrame(g);
-    EXPECT_EQ(g.frame.ZoomMode, 2);
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::Growing);
     EXPECT_EQ(g.frame.ZoomSize, 140);
     EXPECT_EQ(BlueOf(g.layers.cg.Pixel(500, 200)), 255);  // ORed in through the overlay
     for (int i = 0; i < 10; ++i) ComposeFrame(g);
     EXPECT_EQ(g.frame.ZoomSize, 200);
-    EXPECT_EQ(g.frame.ZoomMode, 2);
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::Growing);
 
     ZoomPictureLoad(g, "not");
-    EXPECT_EQ(g.frame.ZoomMode, 100);
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::StartLeaving);
     ComposeFrame(g);
-    EXPECT_EQ(g.frame.ZoomMode, 101);
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::Leaving);
     EXPECT_EQ(g.frame.ZoomSize, 440);
     int frames = 1;
-    while (g.frame.ZoomMode != 0 && frames < 50) {
+    while (g.frame.ZoomMode != ZoomStage::Off && frames < 50) {
         ComposeFrame(g);
         ++frames;
     }
@@ -95,10 +95,10 @@ TEST_F(FrameTest, ZoomGrowsInAndSlidesOut) {
 
 TEST_F(FrameTest, ZoomNotChangesNothingWhenIdleOrLeaving) {
     ZoomPictureLoad(g, "not");
-    EXPECT_EQ(g.frame.ZoomMode, 0);
-    g.frame.ZoomMode = 101;
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::Off);
+    g.frame.ZoomMode = ZoomStage::Leaving;
     ZoomPictureLoad(g, "");
-    EXPECT_EQ(g.frame.ZoomMode, 101);
+    EXPECT_EQ(g.frame.ZoomMode, ZoomStage::Leaving);
 }
 
 TEST_F(FrameTest, BackgroundHeaderAndLock) {
@@ -196,7 +196,7 @@ TEST(Splash, TitlePictureShowsBehindTheText) {
     form.FormCreate();
     form.Timer1Timer();
     EXPECT_EQ(form.Surface().Pixel(10, 10), Rgb(40, 0, 60));
-    form.game().frame.TitleState = -1;
+    form.game().frame.TitleState = TitleCode(TitleStage::TitlePicture);
     form.Timer1Timer();
     EXPECT_EQ(form.Surface().Pixel(400, 300), Rgb(40, 0, 60));  // no splash text any more
 }

@@ -39,10 +39,10 @@ TEST_F(FrameAllocationTest, ABusyFrameAllocatesNothing) {
     constexpr int kKinds[] = {0, 1, 2, 4, 5, 6, 8, 16, 17, 18, 20, 22, 23, 24, 26, 97, 162, 213, 255, 301,
                               312, 400, 3, 12, 57, 140, 252, 254, 349, 352, 401, 500, 505, 507, 584, 596};
     for (int i = 0; i < 100; ++i) {
-        const int kind = kKinds[i % std::size(kKinds)];
-        SpawnEffect(g, 100 + (i * 37) % 600, 100 + (i * 53) % 400, kind, kind == 500 ? "2" : "遠隔耐性");
+        const EffectKind kind = ToEffectKind(kKinds[i % std::size(kKinds)]);
+        SpawnEffect(g, 100 + (i * 37) % 600, 100 + (i * 53) % 400, kind, kind == EffectKind::ElementBurst ? "2" : "遠隔耐性");
     }
-    SpawnMover(g, 600, 300, 200, 200, 552);
+    SpawnMover(g, 600, 300, 200, 200, EffectKind::BulletTracer);
     // The first frames fill the text and picture caches; after that nothing new is needed.
     for (int i = 0; i < 3; ++i) RenderFrame(g);
     allocations = 0;

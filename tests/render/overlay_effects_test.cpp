@@ -10,6 +10,8 @@
 namespace kestrilon::testing {
 namespace {
 
+using enum EffectKind;
+
 class OverlayTest : public GameTest {
 protected:
     void Frame() {
@@ -28,7 +30,7 @@ struct Particle {
 TEST_F(OverlayTest, BurstOfStrengthZeroDrawsAllTwentyParticles) {
     g.battle.chainElement = 2;
     fx.ring = kEffectSlots - 1;
-    SpawnEffect(g, 300, 250, 500, "0");
+    SpawnEffect(g, 300, 250, ElementBurst, "0");
     // The same rolls, in the same order, give the particles the burst must hold.
     Rng replay = g.rng;
     std::array<Particle, 20> expected{};
@@ -72,13 +74,13 @@ TEST_F(OverlayTest, BurstOfStrengthZeroDrawsAllTwentyParticles) {
 }
 
 TEST_F(OverlayTest, TracersSetOffTheirImpactAtStepTwoWhateverTheDistance) {
-    for (int kind : {552, 553}) {
+    for (EffectKind kind : {BulletTracer, ArrowTracer}) {
         for (int distance : {0, 1, 400}) {
             fx = EffectTable{};
             fx.ring = kEffectSlots - 1;
             SpawnMover(g, 200, 300, 200 + distance, 300, kind);
             Frame();
-            EXPECT_EQ(fx.kind[1], 266) << kind << " over " << distance;
+            EXPECT_EQ(fx.kind[1], KindCode(ImpactSpark)) << KindCode(kind) << " over " << distance;
             EXPECT_EQ(fx.x[1], 200 + distance);
             EXPECT_EQ(fx.y[1], 300);
             EXPECT_TRUE(AnyLit(g.layers.bak, {190, 290, 220 + distance, 310}));
@@ -89,19 +91,19 @@ TEST_F(OverlayTest, TracersSetOffTheirImpactAtStepTwoWhateverTheDistance) {
             }
             EXPECT_EQ(frames, 5) << "ends after step 6";
             int impacts = 0;
-            for (int s = 1; s < kEffectSlots; ++s) impacts += fx.kind[s] == 266;
+            for (int s = 1; s < kEffectSlots; ++s) impacts += fx.kind[s] == KindCode(ImpactSpark);
             EXPECT_EQ(impacts, 1);
         }
     }
 }
 
 TEST_F(OverlayTest, BigBannersAreRedOrGoldAndDriftAwayAfterStep30) {
-    for (auto [kind, caption] : {std::pair{505, Colour{0x0000FF}}, std::pair{507, Colour{0x00EEFF}}}) {
+    for (auto [kind, caption] : {std::pair{RedBanner, Colour{0x0000FF}}, std::pair{GoldBanner, Colour{0x00EEFF}}}) {
         fx = EffectTable{};
         fx.ring = kEffectSlots - 1;
         SpawnEffect(g, 0, 200, kind, "勝利");
         Frame();
-        EXPECT_TRUE(HasColour(g.layers.bak, {300, 150, 500, 250}, caption)) << kind;
+        EXPECT_TRUE(HasColour(g.layers.bak, {300, 150, 500, 250}, caption)) << KindCode(kind);
         EXPECT_FALSE(AnyLit(g.layers.bak, {0, 0, 250, 600})) << "centred on the middle column";
         const int size = fx.param1[0];
         for (int step = 3; step < 30; ++step) Frame();
