@@ -27,9 +27,10 @@ void EndOverlay(const EffectSlot& e, int lastStep) {
     if (e.step >= lastStep) e.timer() = -1;
 }
 
+// The whole coordinate is cut toward zero, origin included, not only the offset.
 Point AlongAngle(const int* particle, int r) {
     const double a = particle[kAngle] * kPi / 180.0;
-    return {particle[kOriginX] + static_cast<int>(std::cos(a) * r), particle[kOriginY] + static_cast<int>(std::sin(a) * r)};
+    return {static_cast<int>(particle[kOriginX] + std::cos(a) * r), static_cast<int>(particle[kOriginY] + std::sin(a) * r)};
 }
 
 void Burst(const EffectSlot& e) {
@@ -66,22 +67,21 @@ void Burst(const EffectSlot& e) {
 constexpr std::array<Colour, 6> kBulletColours{0xE1DC00, 0x00FF00, 0x7BC41A, 0x879827, 0x857C2C, 0x6B5A34};
 constexpr std::array<Colour, 6> kArrowColours{0x70D7FE, 0x0062C4, 0x0080FF, 0x33D7FF, 0x36ADFC, 0x4099FD};
 
-// A projectile's trail from its source to its point, in six strokes of a sixth each, then
-// one line along the whole path; the impact goes off at step 2.
+// A projectile's trail from its source to its point: six strokes of a sixth of the path each,
+// then one line along the whole path, all in the colour and width of the step; the impact
+// goes off at step 2. The colour cycles with (step - 2) mod 6; index 0 is also the colour of
+// any step before 2, whose remainder is negative.
 void Tracer(const EffectSlot& e, const std::array<Colour, 6>& colours) {
     const int step = e.step;
     const int pen = std::max(1, (7 - step) / 2);
-    const int phase = ((step - 2) % 6 + 6) % 6;
+    const int phase = std::max(0, (step - 2) % 6);
     const Colour colour = ShiftColour(colours[static_cast<size_t>(phase)], -10 * step);
     const int x0 = e.fromX();
     const int y0 = e.fromY();
     const int dx = e.x() - x0;
     const int dy = e.y() - y0;
-    for (int k = 0; k < 6; ++k) {
-        const Colour stroke = ShiftColour(colours[static_cast<size_t>((phase + k) % 6)], -10 * step);
-        const int nudge = k % 2 == 0 ? -2 : 2;
-        e.bak().Line(x0 + dx * k / 6, y0 + dy * k / 6 + nudge, x0 + dx * (k + 1) / 6, y0 + dy * (k + 1) / 6 + nudge, stroke, pen + 1);
-    }
+    for (int k = 0; k < 6; ++k)
+        e.bak().Line(x0 + dx * k / 6, y0 + dy * k / 6, x0 + dx * (k + 1) / 6, y0 + dy * (k + 1) / 6, colour, pen);
     e.bak().Line(x0, y0, e.x(), e.y(), colour, pen);
     EndOverlay(e, 6);
     if (step == 2) SpawnEffect(e.g, e.x(), e.y(), ImpactSpark, "");
