@@ -17,7 +17,7 @@ TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormCreate() {
     Game& g = *game_;
-    g.rng.Seed(os_.ClockSeed());
+    g.Seed(os_.ClockSeed());
 
     Layers& l = g.layers;
     const auto title = os_.ProgramFolder() / "cg" / "title.bmp";

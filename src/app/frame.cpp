@@ -63,8 +63,8 @@ void Shake(Game& g) {
     FrameState& f = g.frame;
     if (f.ShakeCounter < 1) return;
     f.ShakeCounter -= f.ShakeCounter / 2 + 1;
-    const int dx = g.Roll(9) - 4;
-    const int dy = g.Roll(5) - 2;
+    const int dx = g.looks.Roll(9) - 4;
+    const int dy = g.looks.Roll(5) - 2;
     Bitmap& cg = g.layers.cg;
     // Only the vertical offset moves the picture; dx changes how much of the right edge is copied.
     cg.Copy(cg, 0, dy, kScreenWidth + dx, kScreenHeight + dy, 0, 0);

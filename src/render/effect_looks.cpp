@@ -154,7 +154,7 @@ void DrawLines(Canvas& c, const Moment& m, Look look, int size, int count, const
             std::array<Point, 16> points;
             const int n = std::clamp(count, 2, 15);
             for (int k = 0; k <= n; ++k) {
-                const int jitter = k == 0 || k == n ? 0 : e.g.Roll(size / 2 + 1) - size / 4;
+                const int jitter = k == 0 || k == n ? 0 : e.g.looks.Roll(size / 2 + 1) - size / 4;
                 points[static_cast<size_t>(k)] = {p.x + jitter, p.y - 2 * size + 2 * size * k / n};
             }
             c.Polyline(std::span<const Point>(points.data(), static_cast<size_t>(n + 1)), m.colour, 2);

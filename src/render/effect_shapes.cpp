@@ -196,8 +196,8 @@ void SpawnChildren(const EffectSlot& e) {
         const bool due = e.step >= s.first && e.step <= s.last &&
                          (s.every == 0 ? e.step == s.first : (e.step - s.first) % s.every == 0);
         if (!due) return;
-        const int dx = s.spread > 0 ? e.g.Roll(2 * s.spread + 1) - s.spread : 0;
-        const int dy = s.spread > 0 ? e.g.Roll(2 * s.spread + 1) - s.spread : 0;
+        const int dx = s.spread > 0 ? e.g.looks.Roll(2 * s.spread + 1) - s.spread : 0;
+        const int dy = s.spread > 0 ? e.g.looks.Roll(2 * s.spread + 1) - s.spread : 0;
         SpawnEffect(e.g, e.x() + dx, e.y() + dy, s.child, s.passesText ? e.text() : std::string_view{});
         return;
     }

@@ -139,7 +139,7 @@ void DrawCritical(const EffectSlot& e) {
     e.y() += e.bounce;
     const Font font = Gothic(9, true);
     e.bak().Text(e.x() - 25 - e.bak().TextWidth(kCritical, font) / 2, e.y() - 15, kCritical, font,
-                 ShiftColour(0x00DDFF, e.g.Roll(30) - 10 * e.step + 20));
+                 ShiftColour(0x00DDFF, e.g.looks.Roll(30) - 10 * e.step + 20));
     e.EndAt(22);
 }
 

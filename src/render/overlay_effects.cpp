@@ -39,13 +39,13 @@ void Burst(const EffectSlot& e) {
     if (block[0] == 0) {
         for (int i = 0; i < kBurstParticles; ++i) {
             int* p = &block[static_cast<size_t>(kHeader + i * kParticleStride)];
-            p[kAngle] = e.g.Roll(360);
+            p[kAngle] = e.g.looks.Roll(360);
             p[kOriginX] = e.x();
             p[kOriginY] = e.y();
-            p[kLength] = e.g.Roll(3 * s + 10) + 6 * s + 6;
-            p[kLife] = e.g.Roll(9) + 1;
-            p[kSpeed] = e.g.Roll(5) + p[kLength] + 8 * s;
-            p[kDistance] = e.g.Roll(10) + 3 * s + 20;
+            p[kLength] = e.g.looks.Roll(3 * s + 10) + 6 * s + 6;
+            p[kLife] = e.g.looks.Roll(9) + 1;
+            p[kSpeed] = e.g.looks.Roll(5) + p[kLength] + 8 * s;
+            p[kDistance] = e.g.looks.Roll(10) + 3 * s + 20;
         }
         block[0] = 1;
     }
@@ -179,9 +179,9 @@ bool DrawOverlayKind(const EffectSlot& e) {
     EndOverlay(e, r->steps);
     // The two rectangle kinds set off bursts and rings as they open.
     if (e.kind() == RedSquareWithBursts && (e.step == 4 || e.step == 10))
-        SpawnEffect(e.g, e.x() + e.g.Roll(61) - 30, e.y() + e.g.Roll(41) - 20, ElementBurst, "1");
+        SpawnEffect(e.g, e.x() + e.g.looks.Roll(61) - 30, e.y() + e.g.looks.Roll(41) - 20, ElementBurst, "1");
     if (e.kind() == BlueBarsWithRings && (e.step == 4 || e.step == 12))
-        SpawnEffect(e.g, e.x() + e.g.Roll(61) - 30, e.y(), PaleCyanRing, "");
+        SpawnEffect(e.g, e.x() + e.g.looks.Roll(61) - 30, e.y(), PaleCyanRing, "");
     return true;
 }
 

@@ -67,6 +67,16 @@ TEST_F(FrameTest, ShakeDecays) {
     EXPECT_EQ(g.frame.ShakeCounter, 0);
 }
 
+TEST_F(FrameTest, ShakingLeavesTheGameStreamAlone) {
+    const Rng before = g.rng;
+    for (int i = 0; i < 5; ++i) {
+        StartShake(g, 10);
+        ComposeFrame(g);
+    }
+    Rng expected = before;
+    EXPECT_EQ(g.rng.Next(), expected.Next());
+}
+
 TEST_F(FrameTest, ZoomGrowsInAndSlidesOut) {
     os.WriteBmp("cg/unit5.bmp", 20, 20, Rgb(0, 0, 255));
     ZoomPictureLoad(g, "unit5.bmp");

@@ -222,6 +222,19 @@ TEST_F(EffectsTest, EveryDrawnKindShowsAndEnds) {
     }
 }
 
+// Sparks, flicker and the spread of spawned children come from the cosmetic stream: playing
+// every kind leaves the game's own rolls exactly where they were.
+TEST_F(EffectsTest, PlayingEveryKindLeavesTheGameStreamAlone) {
+    const Rng before = g.rng;
+    for (EffectKind kind : DrawnEffectKinds()) {
+        SpawnEffect(g, 400, 300, kind, kind == ElementBurst ? "2" : "12");
+        SpawnMover(g, 100, 500, 400, 300, kind);
+        for (int i = 0; i < 25; ++i) Frame();
+    }
+    Rng expected = before;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g.rng.Next(), expected.Next());
+}
+
 TEST_F(EffectsTest, KindsNobodyDrawsStillFreeTheirSlots) {
     SpawnAt(0, 10, 10, Hold, "");
     SpawnAt(1, 10, 10, ToEffectKind(480), "");

@@ -33,7 +33,7 @@ TEST_F(OverlayTest, BurstOfStrengthZeroDrawsAllTwentyParticles) {
     fx.ring = kEffectSlots - 1;
     SpawnEffect(g, 300, 250, ElementBurst, "0");
     // The same rolls, in the same order, give the particles the burst must hold.
-    Rng replay = g.rng;
+    Rng replay = g.looks;
     std::array<Particle, 20> expected{};
     for (Particle& p : expected) {
         p.angle = replay.Roll(360);

@@ -135,9 +135,9 @@ int main(int argc, char** argv) {
 
     // Plays one kind from a fixed start and calls draw(frame) after each composed frame;
     // replaying it gives the same frames, so the samples can be taken on a second run.
-    const Rng start = g.rng;
+    const Rng start = g.looks;
     auto play = [&](EffectKind kind, auto&& draw) {
-        g.rng = start;
+        g.looks = start;
         g.frame.FrameTick = 0;
         g.effects = EffectTable{};
         g.effects.ring = kEffectSlots - 1;
