@@ -191,8 +191,7 @@ void Canvas::Draw(const Canvas& src, int dx, int dy) {
     }
 }
 
-template <class Op>
-void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey, Op op) {
+void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey) {
     if (src.Empty() || Empty() || &src == this || dst.Width() <= 0 || dst.Height() <= 0 || srcRect.Width() <= 0 ||
         srcRect.Height() <= 0)
         return;
@@ -212,17 +211,17 @@ void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honou
         for (int x = x0; x < x1; ++x) {
             const int sx = srcRect.left + static_cast<int>(static_cast<int64_t>(x - dst.left) * srcRect.Width() / dst.Width());
             if (sx < 0 || sx >= src.width_) continue;
-            if (!keyed || s[sx] != key) op(d[x], s[sx]);
+            if (!keyed || s[sx] != key) d[x] = s[sx];
         }
     }
 }
 
 void Canvas::Stretch(const Canvas& src, Rect dst, Rect srcRect) {
-    StretchPixels(src, dst, srcRect, true, [](uint32_t& d, uint32_t s) { d = s; });
+    StretchPixels(src, dst, srcRect, true);
 }
 
 void Canvas::StretchCopy(const Canvas& src, Rect dst) {
-    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, false, [](uint32_t& d, uint32_t s) { d = s; });
+    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, false);
 }
 
 void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, int sy) {
@@ -244,10 +243,6 @@ void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, 
             for (int x = 0; x < w; ++x) d[x] |= s[x];
         }
     }
-}
-
-void Canvas::OrStretch(const Canvas& src, Rect dst) {
-    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, true, [](uint32_t& d, uint32_t s) { d |= s; });
 }
 
 void Canvas::Line(int x1, int y1, int x2, int y2, Colour c, int penWidth) {
