@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #include "gfx/image_file.h"
 #include "gfx/text_engine.h"
@@ -56,6 +55,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept {
         transparent_ = std::exchange(other.transparent_, false);
         surface_ = std::exchange(other.surface_, nullptr);
         cr_ = std::exchange(other.cr_, nullptr);
+        fillRuns_ = std::move(other.fillRuns_);
     }
     return *this;
 }
@@ -306,19 +306,28 @@ void Canvas::FloodFill(int x, int y, Colour c) {
     const uint32_t target = data[static_cast<size_t>(y) * stride + x];
     const uint32_t fill = ToPixel(c);
     if (target == fill) return;
-    std::vector<Point> stack{{x, y}};
-    while (!stack.empty()) {
-        Point p = stack.back();
-        stack.pop_back();
-        uint32_t* row = data + static_cast<size_t>(p.y) * stride;
-        if (row[p.x] != target) continue;
-        int left = p.x, right = p.x;
-        while (left > 0 && row[left - 1] == target) --left;
-        while (right < width_ - 1 && row[right + 1] == target) ++right;
-        for (int i = left; i <= right; ++i) {
-            row[i] = fill;
-            if (p.y > 0 && row[i - stride] == target) stack.push_back({i, p.y - 1});
-            if (p.y < height_ - 1 && row[i + stride] == target) stack.push_back({i, p.y + 1});
+    // A run is filled as soon as it is found, whole, so the runs found in one row are kept apart
+    // by pixels of other colours: no row yields more than (width + 1) / 2 of them.
+    const size_t capacity = static_cast<size_t>(height_) * static_cast<size_t>((width_ + 1) / 2);
+    if (fillRuns_.size() < capacity) fillRuns_.resize(capacity);
+    size_t pending = 0;
+    auto claim = [&](int row, int from) {
+        uint32_t* pixels = data + static_cast<size_t>(row) * stride;
+        int left = from, right = from;
+        while (left > 0 && pixels[left - 1] == target) --left;
+        while (right < width_ - 1 && pixels[right + 1] == target) ++right;
+        std::fill(pixels + left, pixels + right + 1, fill);
+        fillRuns_[pending++] = {row, left, right};
+        return right;
+    };
+    claim(y, x);
+    while (pending > 0) {
+        const FillRun run = fillRuns_[--pending];
+        for (const int row : {run.y - 1, run.y + 1}) {
+            if (row < 0 || row >= height_) continue;
+            const uint32_t* pixels = data + static_cast<size_t>(row) * stride;
+            for (int i = run.left; i <= run.right; ++i)
+                if (pixels[i] == target) i = claim(row, i);
         }
     }
 }

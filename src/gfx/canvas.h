@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 typedef struct _cairo_surface cairo_surface_t;
 typedef struct _cairo cairo_t;
@@ -106,7 +107,8 @@ public:
     // Outline in pen colour; filled with the brush colour unless brush is negative.
     void Ellipse(Rect r, Colour pen, int penWidth = 1, int64_t brush = -1);
     void Rectangle(Rect r, Colour pen, int penWidth = 1, int64_t brush = -1);
-    // Flood fill of the area of the colour at (x, y).
+    // Flood fill of the area of the colour at (x, y). Its bookkeeping is allocated on the first
+    // fill of a canvas of this size, so filling every frame allocates nothing.
     void FloodFill(int x, int y, Colour c);
 
     // Text with its top-left corner at (x, y); a non-negative background fills the text's box.
@@ -129,11 +131,19 @@ private:
     void StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey);
     cairo_t* Context();
 
+    // A run of a row the flood fill has filled and whose rows above and below are still to look at.
+    struct FillRun {
+        int y;
+        int left;
+        int right;
+    };
+
     int width_ = 0;
     int height_ = 0;
     bool transparent_ = false;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
+    std::vector<FillRun> fillRuns_;
 };
 
 using Bitmap = Canvas;

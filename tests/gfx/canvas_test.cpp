@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <vector>
+
 #include "gfx/canvas.h"
+#include "state/rng.h"
 #include "support/fake_platform.h"
 
 namespace kestrilon {
@@ -15,6 +19,47 @@ TEST(Canvas, FillAndCopyStayInside) {
     d.Copy(c, -1, -1, 10, 10);
     EXPECT_EQ(d.Pixel(0, 0), Rgb(255, 0, 0));
     EXPECT_EQ(d.Pixel(2, 2), 0u);
+}
+
+// The fill reaches exactly the 4-connected area of the start pixel's colour, on noise full of
+// holes and narrow passages, checked against a plain breadth-first walk; a canvas that is one
+// area is filled whole.
+TEST(Canvas, FloodFillReachesExactlyTheConnectedArea) {
+    constexpr int kWidth = 61, kHeight = 47;
+    constexpr Colour kWall = Rgb(200, 0, 0), kFill = Rgb(0, 0, 255);
+    Rng rng(3);
+    for (int round = 0; round < 20; ++round) {
+        Canvas c(kWidth, kHeight);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (rng.Roll(100) < 20 + round * 2) c.SetPixel(x, y, kWall);
+        const int sx = rng.Roll(kWidth), sy = rng.Roll(kHeight);
+        const Colour target = c.Pixel(sx, sy);
+        std::vector<bool> inside(kWidth * kHeight, false);
+        std::deque<Point> queue{{sx, sy}};
+        inside[sy * kWidth + sx] = true;
+        while (!queue.empty()) {
+            const Point p = queue.front();
+            queue.pop_front();
+            for (const Point n : {Point{p.x - 1, p.y}, Point{p.x + 1, p.y}, Point{p.x, p.y - 1}, Point{p.x, p.y + 1}}) {
+                if (n.x < 0 || n.y < 0 || n.x >= kWidth || n.y >= kHeight || inside[n.y * kWidth + n.x]) continue;
+                if (c.Pixel(n.x, n.y) != target) continue;
+                inside[n.y * kWidth + n.x] = true;
+                queue.push_back(n);
+            }
+        }
+        Canvas before(kWidth, kHeight);
+        before.Copy(c, 0, 0, kWidth, kHeight);
+        c.FloodFill(sx, sy, kFill);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                ASSERT_EQ(c.Pixel(x, y), inside[y * kWidth + x] ? kFill : before.Pixel(x, y))
+                    << "round " << round << " at " << x << ", " << y;
+    }
+    Canvas plain(800, 600);
+    plain.FloodFill(400, 300, kFill);
+    EXPECT_EQ(plain.Pixel(0, 0), kFill);
+    EXPECT_EQ(plain.Pixel(799, 599), kFill);
 }
 
 TEST(Canvas, TransparentSourceSkipsItsKeyColour) {
