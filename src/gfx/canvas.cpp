@@ -333,13 +333,46 @@ void Canvas::FloodFill(int x, int y, Colour c) {
 }
 
 void Canvas::Text(int x, int y, std::string_view text, const Font& font, Colour c, int64_t background) {
-    cairo_t* cr = Context();
-    if (!cr || text.empty()) return;
+    if (Empty() || text.empty()) return;
     if (background >= 0) {
         const Size size = TextExtent(text, font);
         Fill({x, y, x + size.width, y + size.height}, static_cast<Colour>(background));
     }
-    DrawTextLayout(cr, x, y, text, font, RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0);
+    const TextCoverage ink = TextInk(text, font);
+    BlendCoverage(ink.data, ink.stride, ink.runs, x + ink.x, y + ink.y, c);
+}
+
+void Canvas::BlendCoverage(const uint8_t* coverage, int stride, std::span<const CoverageRun> runs, int x, int y,
+                           Colour c) {
+    if (!coverage || Empty()) return;
+    uint32_t* data = Data();
+    const int pixelStride = Stride();
+    // Red and blue travel together in two 16-bit lanes of one word, green on its own: every
+    // product stays below 255 * 255, so the lanes never carry into each other.
+    const uint32_t pen = ToPixel(c);
+    const uint32_t penRedBlue = pen & 0x00FF00FFu;
+    const uint32_t penGreen = (pen >> 8) & 0xFFu;
+    for (const CoverageRun& run : runs) {
+        const int row = y + run.row;
+        if (row < 0 || row >= height_) continue;
+        const int x0 = std::max(x + run.left, 0);
+        const int x1 = std::min(x + run.left + run.length, width_);
+        const uint8_t* cover = coverage + static_cast<size_t>(run.row) * stride + (x0 - x);
+        uint32_t* out = data + static_cast<size_t>(row) * pixelStride + x0;
+        // Each channel moves toward the colour by the coverage, as Cairo's OVER draws onto an
+        // opaque surface, rounded to the nearest: (v + 127) / 255 taken as (v' + (v' >> 8)) >> 8
+        // with v' = v + 128.
+        for (int i = 0; i < x1 - x0; ++i) {
+            const uint32_t a = cover[i];
+            const uint32_t keep = 255 - a;
+            const uint32_t p = out[i];
+            uint32_t redBlue = penRedBlue * a + (p & 0x00FF00FFu) * keep + 0x00800080u;
+            redBlue = ((redBlue + ((redBlue >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+            uint32_t green = penGreen * a + ((p >> 8) & 0xFFu) * keep + 0x80u;
+            green = (green + (green >> 8)) >> 8;
+            out[i] = kOpaque | redBlue | (green << 8);
+        }
+    }
 }
 
 Size Canvas::TextExtent(std::string_view text, const Font& font) const { return MeasureText(text, font); }

@@ -44,6 +44,13 @@ struct Size {
     int height = 0;
 };
 
+// A stretch of one row of a coverage mask: row, first column and length.
+struct CoverageRun {
+    uint16_t row;
+    uint16_t left;
+    uint16_t length;
+};
+
 struct Rect {
     int left = 0;
     int top = 0;
@@ -130,6 +137,9 @@ private:
     // transparent source are left out.
     void StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey);
     cairo_t* Context();
+    // Moves each pixel under the runs of a coverage mask placed at (x, y) toward c by the
+    // coverage byte given for it.
+    void BlendCoverage(const uint8_t* coverage, int stride, std::span<const CoverageRun> runs, int x, int y, Colour c);
 
     // A run of a row the flood fill has filled and whose rows above and below are still to look at.
     struct FillRun {

@@ -8,8 +8,11 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <string>
 
+#include "app/frame.h"
 #include "render/effects.h"
+#include "render/message_log.h"
 #include "render/render_support.h"
 #include "support/game_fixture.h"
 
@@ -118,6 +121,33 @@ TEST_F(FrameAllocationTest, EveryKindReplaysWithoutNew) {
         StopCounting();
         EXPECT_EQ(newCalls.load(), 0) << "batch from kind " << KindCode(kinds[first]) << " (malloc " << mallocCalls << ")";
     }
+}
+
+// The log and the texts that stay on screen for many frames are laid out once: later frames
+// only blend the stored text, without a call into Cairo or Pango.
+TEST_F(FrameAllocationTest, LogCaptionsAndSplashDrawWithoutAllocating) {
+    g.dungeon.entered = 1;
+    g.script.lines[1] = "続き";  // puts the wait mark after the newest line
+    for (int i = 0; i < 14; ++i)
+        LogBadge(g, "　スライムに " + std::to_string(100 + i) + "ダメージ与えた!", i % 2 ? "rainbow" : "silver",
+                 i % 3 ? 0 : 30, i == 5 ? "hint.bmp" : "");
+    for (EffectKind kind : {DamageNumber, RedNumber, MagentaNumber, MulticolourText, RedCaption, Label, ResistanceLabel,
+                            BlinkingRedCaption, ElementCaption, Miss, Critical, MintNumber, RisingGreenText,
+                            RisingRainbowText, WhiteBigCaption, RedBanner, GoldBanner})
+        SpawnEffect(g, 400, 300, kind, "1234");
+    for (int i = 0; i < 3; ++i) PlayFrame();
+    StartCounting();
+    for (int i = 0; i < 5; ++i) PlayFrame();
+    StopCounting();
+    EXPECT_EQ(mallocCalls.load(), 0) << "game frames";
+    EXPECT_EQ(newCalls.load(), 0);
+
+    g.frame.TitleState = TitleCode(TitleStage::Splash);
+    ComposeFrame(g);
+    StartCounting();
+    for (int i = 0; i < 3; ++i) ComposeFrame(g);
+    StopCounting();
+    EXPECT_EQ(mallocCalls.load(), 0) << "splash frames";
 }
 
 }  // namespace
