@@ -34,7 +34,7 @@ const HeldCardIndex& CurrentHeld(const Game& g) {
 int PendantPenalty(const Game& g) {
     int count = 0;
     for (const titem& card : g.cards.cards) {
-        if (card.isAbility >= 1 && card.kind == 2 && !card.name.empty()) ++count;
+        if (card.isAbility >= 1 && card.kind == CodeOf(CardKind::Battle) && !card.name.empty()) ++count;
     }
     return count;
 }
