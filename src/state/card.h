@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/expects.h"
 #include "state/card_codes.h"
 
 namespace kestrilon {
@@ -90,14 +91,19 @@ struct titem {
 
 #undef KESTRILON_CARD_TEXT_MEMBER
 #undef KESTRILON_CARD_NUMBER_MEMBER
-using Card = titem;
 
 struct CardDatabase {
     std::array<titem, kCardIds> cards;
     titem preview;  // the strengthening screen's look one level ahead
 
-    titem& operator[](int id) { return cards[static_cast<size_t>(id)]; }
-    const titem& operator[](int id) const { return cards[static_cast<size_t>(id)]; }
+    titem& operator[](int id) {
+        EXPECTS(ValidId(id));
+        return cards[static_cast<size_t>(id)];
+    }
+    const titem& operator[](int id) const {
+        EXPECTS(ValidId(id));
+        return cards[static_cast<size_t>(id)];
+    }
     static bool ValidId(int id) { return id >= 0 && id < kCardIds; }
 };
 
