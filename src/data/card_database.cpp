@@ -301,12 +301,12 @@ constexpr std::array<ElementLook, kElements> kElementLooks = {{
 }  // namespace
 
 std::string_view ElementName(int element) {
-    if (element < 1 || element >= kElements) return "";
+    if (element <= CodeOf(Element::None) || element >= kElements) return "";
     return kElementLooks[static_cast<size_t>(element)].name;
 }
 
 uint32_t ElementColour(int element) {
-    if (element < 1 || element >= kElements) return 0x999999;
+    if (element <= CodeOf(Element::None) || element >= kElements) return 0x999999;
     return kElementLooks[static_cast<size_t>(element)].colour;
 }
 
