@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "app/form.h"
-#include "app/game.h"
 #include "app/name_entry.h"
-#include "dungeon/menu.h"
+#include "screens/menu.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/game.h"
+#include "state/game.h"
 
 namespace kestrilon {
 

@@ -12,9 +12,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/gains.h"
-#include "app/game.h"
+#include "books/gains.h"
 #include "persist/new_game.h"
+#include "render/message_log.h"
+#include "state/game.h"
 #include "text/text.h"
 
 namespace kestrilon {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "data/card_database.h"
 #include "persist/new_game.h"
 #include "persist/save_file.h"
+#include "state/game.h"
 #include "support/game_fixture.h"
 #include "text/text.h"
 

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
-#include "app/click_script.h"
 #include "app/form.h"
 #include "persist/new_game.h"
+#include "screens/click_script.h"
+#include "screens/menu.h"
 #include "support/fake_platform.h"
 
 namespace kestrilon {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "render/message_log.h"
 #include "sound/sound.h"
+#include "state/game.h"
 
 namespace kestrilon::tools {
 namespace {

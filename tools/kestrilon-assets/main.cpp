@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "app/game.h"
-#include "scripted_platform.h"
 #include "generate.h"
+#include "scripted_platform.h"
+#include "state/game.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -5,11 +5,11 @@
 #include <sstream>
 #include <string>
 
-#include "app/game.h"
 #include "commands.h"
 #include "data/card_database.h"
 #include "persist/save_file.h"
 #include "scripted_platform.h"
+#include "state/game.h"
 
 namespace kestrilon::data_tool {
 namespace {

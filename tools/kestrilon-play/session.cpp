@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/click_item.h"
-#include "app/layers.h"
+#include "state/layers_state.h"
 #include "state_report.h"
 
 namespace kestrilon::play {

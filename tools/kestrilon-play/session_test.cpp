@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "screens/menu.h"
+
 namespace kestrilon::play {
 namespace {
 

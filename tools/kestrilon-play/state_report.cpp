@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "app/click_item.h"
-#include "app/game.h"
 #include "data/stats.h"
+#include "state/game.h"
 
 namespace kestrilon::play {
 namespace {
