@@ -64,11 +64,11 @@ struct KeyName {
 };
 
 // The form tells only three keys apart; the rest are accepted by name as any other key.
-constexpr std::array<KeyName, 14> kKeys = {{
+constexpr std::array<KeyName, 13> kKeys = {{
     {"Escape", Key::Escape}, {"Return", Key::Enter}, {"Enter", Key::Enter}, {"Backspace", Key::Backspace},
     {"Space", Key::Other},   {"Tab", Key::Other},    {"Delete", Key::Other}, {"Up", Key::Other},
     {"Down", Key::Other},    {"Left", Key::Other},   {"Right", Key::Other},  {"Home", Key::Other},
-    {"End", Key::Other},     {"F1", Key::Other},
+    {"End", Key::Other},
 }};
 
 bool KeyOf(std::string_view name, Key& key) {
