@@ -80,7 +80,7 @@ const Field kFields[] = {
 void PrintCombatants(const Game& g, std::ostream& out) {
     for (int row = 1; row < kCombatantRows; ++row) {
         const tenemy& e = g.combatants[row];
-        if (!e.Occupied()) continue;
+        if (e.name.empty()) continue;  // a free slot
         out << "enemy." << row << '=' << e.name << " hp=" << OutOf(e.hp, e.maxHp) << '\n';
     }
 }
