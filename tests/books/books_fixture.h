@@ -1,7 +1,6 @@
 #pragma once
 // A game inside a dungeon with hand-made cards, and ways to lay out piles and hands.
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +11,8 @@
 
 namespace kestrilon::testing {
 
+using Ids = std::vector<int32_t>;
+
 class BooksTest : public GameTest {
 protected:
     void SetUp() override {
@@ -19,30 +20,25 @@ protected:
         g.dungeon.number = g.dungeon.entered = 1;
     }
     titem& Card(int id, std::string name) {
-        titem& c = g.cards[id];
-        c.name = std::move(name);
-        c.kind = id < kFirstBattleCard ? 1 : 2;
-        return c;
+        g.cards[id].name = std::move(name);
+        g.cards[id].kind = id < kFirstBattleCard ? 1 : 2;
+        return g.cards[id];
     }
     void Put(int id, int copies) { g.player.BookContents[static_cast<size_t>(id)] = copies; }
-    void SetPile(Book book, std::initializer_list<int32_t> ids) {
-        auto& cards = PileOf(g, book).cards;
-        cards.fill(0);
-        std::copy(ids.begin(), ids.end(), cards.begin());
+    void SetPile(Book book, const Ids& ids) {
+        PileOf(g, book).cards.fill(0);
+        std::copy(ids.begin(), ids.end(), PileOf(g, book).cards.begin());
     }
-    void SetHand(Book book, std::initializer_list<int32_t> ids) {
-        Hand& hand = HandOf(g, book);
-        hand.fill(HandSlot{});
-        size_t slot = 0;
-        for (const int32_t id : ids) hand[slot++].card = id;
+    void SetHand(Book book, const Ids& ids) {
+        HandOf(g, book).fill(HandSlot{});
+        for (size_t s = 0; s < ids.size(); ++s) HandOf(g, book)[s].card = ids[s];
     }
-    // The pile as far as it holds cards.
-    std::vector<int32_t> Pile(Book book) const {
+    Ids Pile(Book book) const {
         const auto& cards = PileOf(g, book).cards;
         return {cards.begin(), std::find(cards.begin(), cards.end(), 0)};
     }
-    std::vector<int32_t> HandCards(Book book) const {
-        std::vector<int32_t> ids;
+    Ids HandCards(Book book) const {
+        Ids ids;
         for (const HandSlot& s : HandOf(g, book)) ids.push_back(s.card);
         return ids;
     }
@@ -51,11 +47,7 @@ protected:
         return static_cast<int>(std::count_if(g.log.entries.begin(), g.log.entries.end(),
                                               [&](const LogEntry& e) { return e.text.find(text) != std::string::npos; }));
     }
-    int PlayedCount(std::string_view name) const {
-        return static_cast<int>(std::count(os.played.begin(), os.played.end(), name));
-    }
-    // Lets the next sound through the guard against repeating the last one.
-    void NextFrame() { g.sound.LastSound.clear(); }
+    int Played(std::string_view name) const { return static_cast<int>(std::count(os.played.begin(), os.played.end(), name)); }
 };
 
 }  // namespace kestrilon::testing
