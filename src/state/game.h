@@ -3,6 +3,7 @@
 // tests build a fresh Game for every case.
 #include "platform/platform.h"
 #include "state/battle_state.h"
+#include "state/books_state.h"
 #include "state/card.h"
 #include "state/click_script_state.h"
 #include "state/combatant.h"
@@ -28,6 +29,7 @@ struct Game {
     Rng looks;  // shakes, sparks, flicker: drawing never touches rng, so pictures cannot change a game
     CardDatabase cards;
     PlayerState player;
+    Books books;
     DungeonState dungeon;
     BattleState battle;
     CombatantTable combatants;

@@ -8,7 +8,7 @@
 #include "commands.h"
 #include "data/card_database.h"
 #include "data/card_text.h"
-#include "headless_platform.h"
+#include "scripted_platform.h"
 #include "state/game.h"
 
 namespace kestrilon::data_tool {
@@ -16,8 +16,8 @@ namespace {
 
 constexpr int kAltarFlag = 6;
 
-// The numbers an author looks at first lead; the rest follow in record order. The list
-// marks are run-time state and the kind has its own column.
+// The numbers an author looks at first lead; the rest follow in record order. Numbers
+// the game sets while it runs are left out, except the kind, which has its own column.
 constexpr std::array<std::string_view, 12> kLeading = {"action", "value",  "value2",    "value3",
                                                        "tpCost", "mpCost", "maxCopies", "price",
                                                        "material", "eventKind", "toolLevel", "element"};
@@ -27,7 +27,7 @@ std::vector<const CardNumberField*> Columns() {
     for (std::string_view name : kLeading) columns.push_back(FindCardNumberField(name));
     for (const CardNumberField& field : CardNumberFields()) {
         const bool leading = std::find(kLeading.begin(), kLeading.end(), field.name) != kLeading.end();
-        if (!leading && field.name != "kind" && field.name != "listMark1" && field.name != "listMark2") {
+        if (!leading && field.fromCatalogue) {
             columns.push_back(&field);
         }
     }
@@ -50,7 +50,7 @@ int RunCards(Args args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    tools::HeadlessPlatform platform(std::filesystem::current_path());
+    tools::ScriptedPlatform platform(std::filesystem::current_path());
     auto game = std::make_unique<Game>(platform);
     if (altar) game->player.unlockFlags[kAltarFlag] = 1;
     FillCardDatabase(*game);
