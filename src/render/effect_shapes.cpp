@@ -369,9 +369,13 @@ const Recipe* FindRecipe(EffectKind kind) {
 }
 
 constexpr std::array kCombinedKinds{
-    RisingNumber, HealNumber,   DriftingText,  SinkingText,  DaggerMark, SlashMark,      GoldRingInSquare, BlueFlashWheel,
-    WavyText,     FloodedRing,  Shimmer,       Stars,        RedBoxCross, RaysWithNumber, BlueFlashRays,   BlueRingRain,
-    GreenSpiralWheel, RisingPicture, SlidingText, ImpactSpark, GrowingText, GoldBigCaption, RedBigCaption};
+    // Texts.
+    RisingNumber, HealNumber, DriftingText, SinkingText, WavyText, Stars, SlidingText, GrowingText, GoldBigCaption,
+    RedBigCaption,
+    // Marks, a picture, and looks made of several.
+    DaggerMark, SlashMark, RisingPicture, FloodedRing, Shimmer, RaysWithNumber, GoldRingInSquare, BlueFlashWheel,
+    RedBoxCross, BlueFlashRays, BlueRingRain, GreenSpiralWheel, ImpactSpark,
+};
 
 }  // namespace
 
