@@ -50,15 +50,28 @@ bool FakePlatform::MusicFinished() {
     return ended;
 }
 
-bool FakePlatform::Confirm(const std::string& text) {
-    questions.push_back(text);
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+bool FakePlatform::ClosesAt(const std::string& text) {
+    if (!closeWindowAt.empty() && text.find(closeWindowAt) != std::string::npos) windowClosed = true;
+    return windowClosed;
 }
 
-void FakePlatform::MessageBox(const std::string& text) { messages.push_back(text); }
+Answer FakePlatform::Ask(const std::string& text) {
+    questions.push_back(text);
+    if (ClosesAt(text)) return Answer::Closed;
+    if (answers.empty()) return Answer::Yes;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer ? Answer::Yes : Answer::No;
+}
+
+Answer FakePlatform::Notify(const std::string& text) {
+    messages.push_back(text);
+    return ClosesAt(text) ? Answer::Closed : Answer::Yes;
+}
+
+bool FakePlatform::Confirm(const std::string& text) { return Ask(text) == Answer::Yes; }
+
+void FakePlatform::MessageBox(const std::string& text) { Notify(text); }
 
 HttpReply FakePlatform::HttpGet(const std::string& url) {
     if (http) return http(url);
