@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -28,72 +30,97 @@ constexpr std::array<std::string_view, kPresets> kDungeonPresetNames = {
 constexpr std::array<std::string_view, kPresets> kBattlePresetNames = {
     "通常バトル用", "本気バトル用", "魔法タイプ", "弓矢タイプ", "銃タイプ", "毒タイプ"};
 
-// Every line of the file in order. The same walk writes and reads, so the two can never
-// disagree about where a value lives.
+// The range of every integer line: what the game itself produces, or, for a value it only
+// ever counts up, a bound far beyond real play that keeps later sums inside 32 bits.
+// Reading clamps into these, so a hand-edited or foreign file cannot overflow the game.
+struct Range {
+    int32_t low;
+    int32_t high;
+};
+constexpr Range kVolume{-4000, 0};
+constexpr Range kLevel{0, kCardIds / 5};  // one level per five card kinds owned
+constexpr Range kGauge{0, 100};           // TP, hunger
+constexpr Range kBase{0, 99999};          // base stats, HP, MP
+constexpr Range kKm{0, 99999};            // distances and positions in a dungeon
+constexpr Range kOwned{0, 99999};         // 7000 of these still add up within 32 bits
+constexpr Range kOwnedCard255{-99999, 99999};  // old files hold negative counts; migration step 9 clears them
+constexpr Range kFlag{0, 1};
+constexpr Range kInBook{0, 100};  // a book holds at most 100 cards
+constexpr Range kCardLevel{0, 6};
+constexpr Range kRecent{0, 2};
+constexpr Range kMoney{0, 999999999};  // money, ARK, scores, nuggets
+constexpr Range kCount{0, 999999};     // clears, deaths, tickets, orbs
+constexpr Range kProgress{0, 99999};   // unlock flags and progress marks
+constexpr Range kStoryPages{0, 9};
+constexpr Range kVersion{0, kCurrentSaveVersion};
+constexpr Range kPlayerNumber{0, 99999};
+
+// Every line of the file in order, with its range. The same walk writes and reads, so the
+// two can never disagree about where a value lives.
 template <class Visitor, class Player>
 void WalkLines(Visitor& v, Player& p) {
-    v.Int(p.soundVolume);
-    v.Int(p.level);
+    v.Int(p.soundVolume, kVolume);
+    v.Int(p.level, kLevel);
     v.Str(p.playerComment);
-    v.Int(p.baseMaxHp);
-    v.Int(p.hp);
-    v.Int(p.distanceWalked);
-    v.Int(p.baseMaxMp);
-    v.Int(p.level);
-    v.Int(p.mp);
-    v.Int(p.level);
-    v.Int(p.tp);
-    v.Int(p.baseDefence);
-    v.Int(p.baseAttack);
-    v.Int(p.baseKnowledge);
-    v.Int(p.baseSpirit);
-    v.Int(p.level);
-    v.Int(p.baseAccuracy);
-    v.Int(p.level);  // the last of the five copies is the one that counts
-    v.Int(p.baseEvasion);
+    v.Int(p.baseMaxHp, kBase);
+    v.Int(p.hp, kBase);
+    v.Int(p.distanceWalked, kKm);
+    v.Int(p.baseMaxMp, kBase);
+    v.Int(p.level, kLevel);
+    v.Int(p.mp, kBase);
+    v.Int(p.level, kLevel);
+    v.Int(p.tp, kGauge);
+    v.Int(p.baseDefence, kBase);
+    v.Int(p.baseAttack, kBase);
+    v.Int(p.baseKnowledge, kBase);
+    v.Int(p.baseSpirit, kBase);
+    v.Int(p.level, kLevel);
+    v.Int(p.baseAccuracy, kBase);
+    v.Int(p.level, kLevel);  // the last of the five copies is the one that counts
+    v.Int(p.baseEvasion, kBase);
     for (size_t id = 0; id < kCardIds; ++id) {
-        v.Int(p.CardCollection[id]);
-        v.Int(p.obtainedEver[id]);
-        v.Int(p.BookContents[id]);
-        v.Int(p.CardLevel[id]);
+        v.Int(p.CardCollection[id], id == 255 ? kOwnedCard255 : kOwned);
+        v.Int(p.obtainedEver[id], kFlag);
+        v.Int(p.BookContents[id], kInBook);
+        v.Int(p.CardLevel[id], kCardLevel);
     }
     v.Str(p.playerName);
-    v.Int(p.money);
-    v.Int(p.hunger);
-    for (auto& n : p.dungeonClears) v.Int(n);
-    for (auto& n : p.unlockFlags) v.Int(n);
-    for (auto& n : p.highScores) v.Int(n);
+    v.Int(p.money, kMoney);
+    v.Int(p.hunger, kGauge);
+    for (auto& n : p.dungeonClears) v.Int(n, kCount);
+    for (auto& n : p.unlockFlags) v.Int(n, kProgress);
+    for (auto& n : p.highScores) v.Int(n, kMoney);
     for (size_t d = 0; d < kDungeonSlots; ++d) {
-        v.Int(p.campPositions[d]);
-        v.Int(p.exchangePositions[d]);
+        v.Int(p.campPositions[d], kKm);
+        v.Int(p.exchangePositions[d], kKm);
     }
-    v.Int(p.storyPagesRead);
-    v.Int(p.slotRights);
-    v.Int(p.SaveVersion);
-    for (auto& n : p.exCounts) v.Int(n);
-    for (auto& n : p.treasureCounts) v.Int(n);
-    v.Int(p.deathCount);
-    for (auto& n : p.bloodMarks) v.Int(n);
-    v.Int(p.bloodMarkNuggets);
+    v.Int(p.storyPagesRead, kStoryPages);
+    v.Int(p.slotRights, kCount);
+    v.Int(p.SaveVersion, kVersion);
+    for (auto& n : p.exCounts) v.Int(n, kCount);
+    for (auto& n : p.treasureCounts) v.Int(n, kCount);
+    v.Int(p.deathCount, kCount);
+    for (auto& n : p.bloodMarks) v.Int(n, kKm);
+    v.Int(p.bloodMarkNuggets, kMoney);
     for (size_t id = 0; id < kCardIds; ++id)
-        for (size_t preset = 0; preset < 4; ++preset) v.Int(p.presetCounts[preset][id]);
+        for (size_t preset = 0; preset < 4; ++preset) v.Int(p.presetCounts[preset][id], kInBook);
     for (size_t preset = 0; preset < 4; ++preset) v.Str(p.dungeonPresetNames[preset]);
     for (size_t preset = 0; preset < 4; ++preset) v.Str(p.battlePresetNames[preset]);
-    for (auto& n : p.battleOrbs) v.Int(n);
-    for (auto& n : p.orbWins) v.Int(n);
+    for (auto& n : p.battleOrbs) v.Int(n, kCount);
+    for (auto& n : p.orbWins) v.Int(n, kCount);
     for (size_t id = 0; id < kCardIds; ++id) {
-        v.Int(p.presetCounts[4][id]);
-        v.Int(p.presetCounts[5][id]);
+        v.Int(p.presetCounts[4][id], kInBook);
+        v.Int(p.presetCounts[5][id], kInBook);
     }
     v.Str(p.battlePresetNames[4]);
     v.Str(p.battlePresetNames[5]);
     v.Str(p.dungeonPresetNames[4]);
     v.Str(p.dungeonPresetNames[5]);
-    v.Int(p.ark);
-    for (auto& n : p.recentlyObtained) v.Int(n);
-    v.Int(p.playerNumber);
-    v.Int(p.compatibilityFlag);
-    v.Int(p.spSlotRights);
+    v.Int(p.ark, kMoney);
+    for (auto& n : p.recentlyObtained) v.Int(n, kRecent);
+    v.Int(p.playerNumber, kPlayerNumber);
+    v.Int(p.compatibilityFlag, kFlag);
+    v.Int(p.spSlotRights, kCount);
 }
 
 // CP932 of a one-line string: line breaks would shift every later line, so they become
@@ -120,7 +147,7 @@ void AppendCp932Line(std::string& out, std::string_view utf8) {
 
 struct Writer {
     std::string out;
-    void Int(int32_t n) {
+    void Int(int32_t n, Range) {
         AppendInt(out, n);
         out += "\r\n";
     }
@@ -130,10 +157,51 @@ struct Writer {
     }
 };
 
+// The number an integer line begins with: blanks, one optional sign, digits; whatever
+// follows is ignored. Digits beyond 32 bits saturate, and the line's range clamps them.
+std::optional<int64_t> LeadingNumber(std::string_view line) {
+    size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < line.size() && (line[i] == '-' || line[i] == '+')) negative = line[i++] == '-';
+    auto digit = [&] { return i < line.size() && line[i] >= '0' && line[i] <= '9'; };
+    if (!digit()) return std::nullopt;
+    int64_t value = 0;
+    for (; digit(); ++i) value = std::min<int64_t>(value * 10 + (line[i] - '0'), int64_t{1} << 40);
+    return negative ? -value : value;
+}
+
+// A string line that is not all CP932: each character that does not convert becomes "?",
+// the rest is kept. A lead byte without a valid second byte is one bad character.
+std::string RepairedCp932(std::string_view line, int& bad) {
+    std::string out;
+    for (size_t i = 0; i < line.size();) {
+        const auto lead = static_cast<unsigned char>(line[i]);
+        const bool pair = ((lead >= 0x81 && lead <= 0x9F) || lead >= 0xE0) && i + 1 < line.size();
+        if (pair) {
+            if (auto two = Cp932ToUtf8(line.substr(i, 2))) {
+                out += *two;
+                i += 2;
+                continue;
+            }
+        }
+        auto one = Cp932ToUtf8(line.substr(i, 1));
+        if (one && !pair) {
+            out += *one;
+        } else {
+            out += '?';
+            ++bad;
+        }
+        ++i;
+    }
+    return out;
+}
+
 struct Reader {
     std::vector<std::string_view> lines;
     size_t next = 0;
     bool ok = true;
+    std::vector<std::string>* mended = nullptr;
 
     std::string_view Take() {
         if (next >= lines.size()) {
@@ -142,15 +210,28 @@ struct Reader {
         }
         return lines[next++];
     }
-    void Int(int32_t& n) {
-        const auto value = ParseInt(Take());
-        if (value) n = *value;
-        else ok = false;
+    void Mended(const std::string& what) {
+        if (mended) mended->push_back("line " + std::to_string(next) + ": " + what);
+    }
+    void Int(int32_t& n, Range range) {
+        const auto value = LeadingNumber(Take());
+        if (!value) {
+            ok = false;
+            return;
+        }
+        const int64_t kept = std::clamp<int64_t>(*value, range.low, range.high);
+        if (kept != *value) Mended(std::to_string(*value) + " is out of range, read as " + std::to_string(kept));
+        n = static_cast<int32_t>(kept);
     }
     void Str(std::string& s) {
         const std::string_view line = Take();
-        if (auto text = Cp932ToUtf8(line)) s = std::move(*text);
-        else ok = false;
+        if (auto text = Cp932ToUtf8(line)) {
+            s = std::move(*text);
+            return;
+        }
+        int bad = 0;
+        s = RepairedCp932(line, bad);
+        Mended(std::to_string(bad) + " character(s) that are not CP932 read as \"?\"");
     }
 };
 
@@ -296,10 +377,11 @@ std::string SaveText(const Game& g) {
     return std::move(w.out);
 }
 
-bool ReadSaveText(std::string_view bytes, PlayerState& into) {
+bool ReadSaveText(std::string_view bytes, PlayerState& into, std::vector<std::string>* mended) {
     Reader r;
     r.lines = SplitLines(bytes);
     if (r.lines.size() < static_cast<size_t>(kSaveLines)) return false;
+    r.mended = mended;
     // Read into a copy first, so that a bad line leaves the record as it was.
     auto read = std::make_unique<PlayerState>(into);
     WalkLines(r, *read);
@@ -368,7 +450,11 @@ void Load(Game& g) {
         NewGameValues(g);
         Save(g, 0);
     }
-    if (fs::exists(path) && !ReadSaveFile(path, g.player)) RecoverFromDamage(g, path);
+    std::vector<std::string> mended;
+    const auto bytes = ReadWholeFile(path);
+    if (fs::exists(path) && !(bytes && ReadSaveText(*bytes, g.player, &mended))) RecoverFromDamage(g, path);
+    // What the read clamped or repaired, for whoever looks at the log.
+    for (const std::string& line : mended) std::fprintf(stderr, "kestrilon: my.dat %s\n", line.c_str());
     MigrateSave(g);
 }
 

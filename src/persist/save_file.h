@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrilon {
 
@@ -28,10 +29,11 @@ bool Save(Game& g, int number);
 void Load(Game& g);
 
 // The whole file as it would be written, and its lines read back into a player record.
-// Reading fails (false, the record untouched) on a short file or a non-number where a
-// number belongs.
+// Reading fails (false, the record untouched) on a short file or an integer line that does
+// not begin with a number. Values outside the range the game produces are clamped and
+// characters that are not CP932 become "?"; each mend is described in `mended` if given.
 std::string SaveText(const Game& g);
-bool ReadSaveText(std::string_view bytes, PlayerState& into);
+bool ReadSaveText(std::string_view bytes, PlayerState& into, std::vector<std::string>* mended = nullptr);
 
 // Brings a freshly read record from its SaveVersion up to the current version.
 void MigrateSave(Game& g);
