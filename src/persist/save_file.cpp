@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -258,14 +259,26 @@ std::optional<std::string> ReadWholeFile(const fs::path& path) {
     return bytes.str();
 }
 
+// A temporary name of this writer's own beside the target: two games writing into one
+// folder never share one.
+int CreateTemporary(const fs::path& path, fs::path& temporary) {
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path;
+        temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
 // The new content reaches the disk under a temporary name first; only a complete file
 // replaces the old one, so a crash or a full disk leaves the previous save intact.
 bool WriteAtomically(const fs::path& path, std::string_view bytes) {
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
-    fs::path temporary = path;
-    temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fs::path temporary;
+    const int fd = CreateTemporary(path, temporary);
     if (fd < 0) return false;
     bool ok = true;
     for (size_t done = 0; ok && done < bytes.size();) {
@@ -362,6 +375,25 @@ void RecoverFromDamage(Game& g, const fs::path& path) {
     if (!ec) Save(g, 0);
 }
 
+enum class Written { Yes, Failed };
+
+Written WriteSave(Game& g, int number, bool& oldKept) {
+    const fs::path path = SavePath(g, number);
+    if (!WriteAtomically(path, SaveText(g))) {
+        std::error_code ec;
+        oldKept = fs::exists(fs::symlink_status(path, ec));
+        return Written::Failed;
+    }
+    WriteAtomically(g.os.ProgramFolder() / "記録.txt", RecordText(g));
+    return Written::Yes;
+}
+
+void TellSaveFailed(Game& g, const std::string& names, bool oldKept) {
+    std::string notice = "セーブできませんでした（" + names + "）。";
+    if (oldKept) notice += "\r前のセーブファイルはそのまま残っています。";
+    g.os.MessageBox(notice);
+}
+
 }  // namespace
 
 fs::path SavePath(const Game& g, int number) {
@@ -391,13 +423,24 @@ bool ReadSaveText(std::string_view bytes, PlayerState& into, std::vector<std::st
 }
 
 bool Save(Game& g, int number) {
-    const bool saved = WriteAtomically(SavePath(g, number), SaveText(g));
-    if (!saved) {
-        g.os.MessageBox("セーブできませんでした。前のセーブファイルはそのまま残っています。");
-        return false;
-    }
-    WriteAtomically(g.os.ProgramFolder() / "記録.txt", RecordText(g));
-    return true;
+    bool oldKept = false;
+    const Written written = WriteSave(g, number, oldKept);
+    if (written == Written::Failed) TellSaveFailed(g, SavePath(g, number).filename().string(), oldKept);
+    return written == Written::Yes;
+}
+
+void SaveOnClose(Game& g) {
+    std::string failed;
+    bool allKept = true;
+    auto write = [&](int number) {
+        bool oldKept = false;
+        if (WriteSave(g, number, oldKept) != Written::Failed) return;
+        failed += (failed.empty() ? "" : "、") + SavePath(g, number).filename().string();
+        allKept = allKept && oldKept;
+    };
+    write(0);
+    if (g.Roll(10) == 0) write(4);
+    if (!failed.empty()) TellSaveFailed(g, failed, allKept);
 }
 
 void MigrateSave(Game& g) {

@@ -18,10 +18,13 @@ constexpr int kBackups = 5;
 // dat2/my.dat for 0, dat2/my.dat_bak<n> for a backup number.
 std::filesystem::path SavePath(const Game& g, int number);
 
-// Writes the file through a temporary file that replaces the old one only once it is
-// complete on disk, then rewrites the record file. A failure keeps the old file and tells
-// the player; false then.
+// Writes the file through a temporary file of its own that replaces the old one only once
+// it is complete on disk, then rewrites the record file. A failure keeps the old file and
+// tells the player; false then.
 bool Save(Game& g, int number);
+
+// At the window's close: my.dat, and one time in ten backup 4; one notice if any fails.
+void SaveOnClose(Game& g);
 
 // At start-up: reads my.dat (a missing one starts and writes a new game), then brings an
 // older file up to the current version. A file that cannot be read completely is moved

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "persist/file_rights.h"
 #include "persist/save_support.h"
 #include "text/text.h"
 
@@ -205,18 +206,40 @@ TEST_F(SaveFileTest, RefusingTheBackupStartsANewGame) {
     EXPECT_TRUE(fs::exists(os.ProgramFolder() / "dat2" / "my.dat_damaged2"));
 }
 
-TEST_F(SaveFileTest, AFailedSaveKeepsTheOldFile) {
+// Root writes everywhere, so the folder's permission bits are made to bind (file_rights.h).
+TEST_F(SaveFileTest, AFailedSaveSaysWhatItKept) {
+    {
+        testing::PermissionsBind bind;
+        if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
+        bind.Mode(Dat2(), 0555);
+        EXPECT_FALSE(Save(g, 0));
+    }
+    ASSERT_EQ(os.messages.size(), 1u);
+    EXPECT_EQ(os.messages[0].find("残っています"), std::string::npos);  // there was nothing to keep
+
     g.player.money = 40;
     ASSERT_TRUE(Save(g, 0));
     const std::string before = ReadFile(SavePath(g, 0));
-    // The temporary file cannot be created: the save stops before the rename.
-    fs::path blocker = SavePath(g, 0);
-    blocker += ".tmp";
-    fs::create_directories(blocker / "x");
-    g.player.money = 41;
-    EXPECT_FALSE(Save(g, 0));
+    {
+        testing::PermissionsBind bind;
+        if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
+        bind.Mode(Dat2(), 0555);
+        g.player.money = 41;
+        EXPECT_FALSE(Save(g, 0));
+    }
     EXPECT_TRUE(ReadFile(SavePath(g, 0)) == before);
-    ASSERT_EQ(os.messages.size(), 1u);
+    ASSERT_EQ(os.messages.size(), 2u);
+    EXPECT_NE(os.messages[1].find("残っています"), std::string::npos);
+}
+
+TEST_F(SaveFileTest, AnotherWritersTemporaryFileIsLeftAlone) {
+    os.WriteFile("dat2/my.dat.tmp", "half of another save");
+    ASSERT_TRUE(Save(g, 0));
+    ASSERT_TRUE(Save(g, 0));
+    const auto files = testing::FolderFiles(Dat2());
+    ASSERT_EQ(files.size(), 2u);  // and no temporary file of ours is left behind
+    EXPECT_EQ(files.at("my.dat.tmp"), "half of another save");
+    EXPECT_EQ(SplitCrLf(files.at("my.dat")).size(), static_cast<size_t>(kSaveLines));
 }
 
 }  // namespace
