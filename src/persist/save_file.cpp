@@ -352,6 +352,14 @@ int NewestReadableBackup(const Game& g, PlayerState& scratch) {
     return best;
 }
 
+// A game start-up makes itself: the new-game values and what every migration step gives
+// a fresh file (the default preset names, a player number).
+void StartNewGame(Game& g) {
+    NewGameValues(g);
+    g.player.SaveVersion = 0;
+    MigrateSave(g);
+}
+
 // my.dat exists but does not read: keep it under another name and start from the newest
 // good backup, or from a new game.
 void RecoverFromDamage(Game& g, const fs::path& path) {
@@ -371,7 +379,7 @@ void RecoverFromDamage(Game& g, const fs::path& path) {
             return;
         }
     }
-    NewGameValues(g);
+    StartNewGame(g);
     if (!ec) Save(g, 0);
 }
 
@@ -490,7 +498,7 @@ void MigrateSave(Game& g) {
 void Load(Game& g) {
     const fs::path path = SavePath(g, 0);
     if (!fs::exists(path)) {
-        NewGameValues(g);
+        StartNewGame(g);
         Save(g, 0);
     }
     std::vector<std::string> mended;

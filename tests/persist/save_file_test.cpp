@@ -155,7 +155,7 @@ TEST_F(SaveFileTest, FirstStartWritesANewGame) {
     const std::string bytes = ReadFile(SavePath(g, 0));
     const auto lines = SplitCrLf(bytes);
     ASSERT_EQ(lines.size(), static_cast<size_t>(kSaveLines));
-    EXPECT_EQ(Line(lines, 28525), "0");
+    EXPECT_EQ(Line(lines, 28525), "10");
     EXPECT_EQ(g.player.money, 5);
     EXPECT_EQ(g.player.SaveVersion, kCurrentSaveVersion);
     Save(g, 0);
