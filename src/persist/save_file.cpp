@@ -7,17 +7,13 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <system_error>
-#include <vector>
 
 #include "app/gains.h"
 #include "app/game.h"
-#include "persist/new_game.h"
 #include "text/text.h"
 
 namespace kestrilon {
@@ -250,15 +246,6 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
     return lines;
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return bytes.str();
-}
-
 // A temporary name of this writer's own beside the target: two games writing into one
 // folder never share one.
 int CreateTemporary(const fs::path& path, fs::path& temporary) {
@@ -322,72 +309,26 @@ std::string RecordText(const Game& g) {
     return out;
 }
 
-bool ReadSaveFile(const fs::path& path, PlayerState& into) {
-    const auto bytes = ReadWholeFile(path);
-    return bytes && ReadSaveText(*bytes, into);
-}
+uint64_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
 
-// A name beside the damaged file that no other file has yet.
-fs::path AsideName(const fs::path& path) {
-    for (int n = 1;; ++n) {
-        fs::path aside = path;
-        aside += "_damaged" + std::to_string(n);
-        if (!fs::exists(aside)) return aside;
-    }
-}
+enum class Written { Yes, Skipped, Failed };
 
-// The most recently written backup that reads completely; -1 when none does.
-int NewestReadableBackup(const Game& g, PlayerState& scratch) {
-    int best = -1;
-    fs::file_time_type bestTime{};
-    for (int n = 1; n <= kBackups; ++n) {
-        std::error_code ec;
-        const fs::path path = SavePath(g, n);
-        const auto time = fs::last_write_time(path, ec);
-        if (ec || (best >= 0 && time <= bestTime)) continue;
-        if (!ReadSaveFile(path, scratch)) continue;
-        best = n;
-        bestTime = time;
-    }
-    return best;
-}
-
-// A game start-up makes itself: the new-game values and what every migration step gives
-// a fresh file (the default preset names, a player number).
-void StartNewGame(Game& g) {
-    NewGameValues(g);
-    g.player.SaveVersion = 0;
-    MigrateSave(g);
-}
-
-// my.dat exists but does not read: keep it under another name and start from the newest
-// good backup, or from a new game.
-void RecoverFromDamage(Game& g, const fs::path& path) {
-    const fs::path aside = AsideName(path);
-    std::error_code ec;
-    fs::rename(path, aside, ec);
-    std::string notice = "セーブファイル my.dat を読み込めませんでした。\r";
-    notice += ec ? "ファイルはそのまま残してあります。" : "壊れたファイルは " + aside.filename().string() + " として残してあります。";
-    g.os.MessageBox(notice);
-
-    auto scratch = std::make_unique<PlayerState>();
-    const int backup = NewestReadableBackup(g, *scratch);
-    if (backup >= 1) {
-        const std::string name = SavePath(g, backup).filename().string();
-        if (g.os.Confirm("バックアップ " + name + " から再開しますか？") && ReadSaveFile(SavePath(g, backup), g.player)) {
-            if (!ec) Save(g, 0);
-            return;
-        }
-    }
-    StartNewGame(g);
-    if (!ec) Save(g, 0);
-}
-
-enum class Written { Yes, Failed };
-
+// What a run may write is decided by its start-up (Load):
+// - a run that could not read my.dat, or whose start-up notice or question was closed
+//   unanswered, writes nothing at all: what it holds is not the player's game;
+// - a game that start-up made itself (a new game, a restored backup) replaces no backup
+//   until it has been played, that is until its text differs from what start-up left;
+//   otherwise an unplayed new game could overwrite the only good copy.
 Written WriteSave(Game& g, int number, bool& oldKept) {
+    PlayerState& p = g.player;
+    if (p.saveBlocked) return Written::Skipped;
+    const std::string text = SaveText(g);
+    if (number >= 1 && p.startupGame != 0) {
+        if (Hash(text) == p.startupGame) return Written::Skipped;
+        p.startupGame = 0;
+    }
     const fs::path path = SavePath(g, number);
-    if (!WriteAtomically(path, SaveText(g))) {
+    if (!WriteAtomically(path, text)) {
         std::error_code ec;
         oldKept = fs::exists(fs::symlink_status(path, ec));
         return Written::Failed;
@@ -451,6 +392,8 @@ void SaveOnClose(Game& g) {
     if (!failed.empty()) TellSaveFailed(g, failed, allKept);
 }
 
+void HoldBackupsUntilPlayed(Game& g) { g.player.startupGame = Hash(SaveText(g)); }
+
 void MigrateSave(Game& g) {
     PlayerState& p = g.player;
     auto step = [&](int version) { return p.SaveVersion == version; };
@@ -493,20 +436,6 @@ void MigrateSave(Game& g) {
         if (p.CardCollection[255] < 0) p.CardCollection[255] = 0;
         ++p.SaveVersion;
     }
-}
-
-void Load(Game& g) {
-    const fs::path path = SavePath(g, 0);
-    if (!fs::exists(path)) {
-        StartNewGame(g);
-        Save(g, 0);
-    }
-    std::vector<std::string> mended;
-    const auto bytes = ReadWholeFile(path);
-    if (fs::exists(path) && !(bytes && ReadSaveText(*bytes, g.player, &mended))) RecoverFromDamage(g, path);
-    // What the read clamped or repaired, for whoever looks at the log.
-    for (const std::string& line : mended) std::fprintf(stderr, "kestrilon: my.dat %s\n", line.c_str());
-    MigrateSave(g);
 }
 
 }  // namespace kestrilon

@@ -1,6 +1,9 @@
-// The save file at the edges of a run: the close.
+// The save file at the edges of a run: a damaged file at start-up, and the close.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+#include <string>
 
 #include "app/form.h"
 #include "persist/file_rights.h"
@@ -8,6 +11,48 @@
 
 namespace kestrilon {
 namespace {
+
+using testing::Files;
+using testing::SameFiles;
+using testing::FolderFiles;
+
+// The bytes of a played game written as backup n.
+std::string PlayedBackup(testing::FakePlatform& os, int n) {
+    auto game = std::make_unique<Game>(os);
+    NewGameValues(*game);
+    game->player.playerName = "Velna";
+    game->player.money = 4321;
+    EXPECT_TRUE(Save(*game, n));
+    return testing::ReadFile(SavePath(*game, n));
+}
+
+TEST(DamagedSave, ClosingTheWindowAtTheNoticeKeepsBothFiles) {
+    testing::FakePlatform os;
+    const auto dat2 = os.ProgramFolder() / "dat2";
+    const std::string good = PlayedBackup(os, 4);
+    const std::string half = good.substr(0, good.size() / 2);
+    os.WriteFile("dat2/my.dat", half);
+    os.closeWindowAt = "my.dat を読み込めませんでした";
+    {
+        TForm1 form(os);
+        form.FormCreate();
+        // The window loop finds the close request the dialog left and closes the form.
+        form.FormClose();
+        form.FormDestroy();
+    }
+    EXPECT_TRUE(os.windowClosed);
+    EXPECT_TRUE(SameFiles(FolderFiles(dat2), Files{{"my.dat_bak4", good}, {"my.dat_damaged1", half}}));
+
+    // The next start offers the backup again.
+    os.closeWindowAt.clear();
+    os.windowClosed = false;
+    os.questions.clear();
+    TForm1 again(os);
+    again.FormCreate();
+    ASSERT_EQ(os.questions.size(), 1u);
+    EXPECT_NE(os.questions[0].find("my.dat_bak4"), std::string::npos);
+    EXPECT_EQ(again.game().player.money, 4321);
+}
 
 TEST(Close, OneNoticeWhenNeitherFileCanBeWritten) {
     testing::FakePlatform os;
