@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/game.h"
 #include "data/card_database.h"
+#include "state/game.h"
 #include "support/fake_platform.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "app/game.h"
-#include "dungeon/menu.h"
 #include "persist/new_game.h"
 #include "persist/save_file.h"
+#include "screens/menu.h"
+#include "state/game.h"
 #include "support/fake_platform.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/game.h"
 #include "render/effects.h"
 #include "render/message_log.h"
+#include "state/game.h"
 #include "support/fake_platform.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/game.h"
 #include "data/card_database.h"
 #include "data/stats.h"
+#include "state/game.h"
 #include "support/fake_platform.h"
 
 namespace {

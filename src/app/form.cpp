@@ -5,6 +5,8 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "persist/save_file.h"
+#include "screens/menu.h"
+#include "sound/sound.h"
 #include "text/text.h"
 
 namespace kestrilon {

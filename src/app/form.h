@@ -3,8 +3,8 @@
 // (or a test) calls.
 #include <memory>
 
-#include "app/game.h"
 #include "app/name_entry.h"
+#include "state/game.h"
 
 namespace kestrilon {
 

@@ -4,17 +4,17 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/background.h"
-#include "app/game.h"
 #include "battle/battle_tick.h"
 #include "data/stats.h"
+#include "render/background.h"
+#include "render/effects.h"
+#include "screens/menu.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {
 
 constexpr std::string_view kSplashText = "K E S T R I L O N";
-// Enemy slots 1 .. 15 are kept in range; the last four slots are left as they are.
-constexpr int kClampedEnemyRows = 15;
 
 void ComposeTitleFrame(Game& g) {
     Layers& l = g.layers;
@@ -134,25 +134,5 @@ void ZoomPictureLoad(Game& g, std::string_view name) {
 
 void StartShake(Game& g, int strength) { g.frame.ShakeCounter = strength; }
 
-void ClampValues(Game& g) {
-    PlayerState& p = g.player;
-    p.hp = std::clamp(p.hp, 0, MaxHp(g));
-    p.mp = std::clamp(p.mp, 0, MaxMp(g));
-    p.tp = std::clamp(p.tp, 0, 100);
-    p.hunger = std::clamp(p.hunger, 0, 100);
-    p.secondaryGauge = std::clamp(p.secondaryGauge, 0, std::max(p.level * 10 + 50, 0));
-    for (int32_t* counter : {&p.money, &p.goldNuggets, &p.ark, &p.slotRights, &p.spSlotRights, &p.deathCount}) {
-        *counter = std::max(*counter, 0);
-    }
-    for (int row = 1; row <= kClampedEnemyRows; ++row) {
-        tenemy& e = g.combatants[row];
-        e.hp = std::clamp(e.hp, 0, std::max(e.maxHp, 0));
-        e.mp = std::clamp(e.mp, 0, std::max(e.maxMp, 0));
-        e.tp = std::clamp(e.tp, 0, 100);
-        for (int32_t* stat : {&e.attack, &e.defence, &e.intelligence, &e.spirit, &e.accuracy, &e.evasion}) {
-            *stat = std::max(*stat, 0);
-        }
-    }
-}
 
 }  // namespace kestrilon

@@ -16,7 +16,5 @@ void RateCheck(Game& g);
 // Zoom picture: a name starts the grow-in, "not" or an empty name the slide-out.
 void ZoomPictureLoad(Game& g, std::string_view name);
 void StartShake(Game& g, int strength);
-// Keeps the player's and the combatants' values inside their ranges after every game frame.
-void ClampValues(Game& g);
 
 }  // namespace kestrilon

@@ -1,8 +1,11 @@
 #include "app/input.h"
 
-#include "app/game.h"
-#include "dungeon/menu.h"
 #include "persist/new_game.h"
+#include "render/pictures.h"
+#include "screens/click_script.h"
+#include "screens/menu.h"
+#include "sound/sound.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {

@@ -2,9 +2,11 @@
 
 #include <array>
 
-#include "app/game.h"
-#include "dungeon/menu.h"
 #include "persist/new_game.h"
+#include "render/message_log.h"
+#include "screens/menu.h"
+#include "sound/sound.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {
@@ -29,11 +31,6 @@ std::string CleanName(std::string_view name) {
     for (std::string_view c : kToDot) ReplaceAll(clean, c, ".");
     ReplaceAll(clean, "は", "ハ");
     return clean;
-}
-
-void OpenNameEntry(Game& g) {
-    Log(g, "この波動空間に突入するあなたの名前を入力して下さい");
-    g.screen.nameBoxOpen = true;
 }
 
 void NameTyped(NameBox& box, std::string_view text) {

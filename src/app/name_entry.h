@@ -21,8 +21,6 @@ struct NameBox {
 // Replaces the characters a ranking line or file name cannot carry with ".", and "は" with "ハ".
 std::string CleanName(std::string_view name);
 
-// Logs the request for a name and shows the panel over the lower third of the surface.
-void OpenNameEntry(Game& g);
 // Typed text goes into the edit: letters only, at most 16 of them.
 void NameTyped(NameBox& box, std::string_view text);
 void NameBackspace(NameBox& box);

@@ -1,6 +1,6 @@
 #include "battle/battle_tick.h"
 
-#include "app/game.h"
+#include "state/game.h"
 
 namespace kestrilon {
 

@@ -4,10 +4,10 @@
 #include <array>
 #include <span>
 
-#include "app/game.h"
-#include "books/capacity.h"
+#include "data/capacity.h"
 #include "data/card_text.h"
 #include "data/catalogue.h"
+#include "state/game.h"
 #include "text/text.h"
 
 namespace kestrilon {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/card.h"
+#include "state/card.h"
 
 namespace kestrilon {
 

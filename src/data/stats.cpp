@@ -4,9 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/frame.h"
-#include "app/game.h"
-#include "books/book_holds.h"
+#include "data/book_holds.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {
@@ -152,25 +151,28 @@ int ActionThreshold(const Game& g) {
     return std::max(t, 40);
 }
 
-void RunReset(Game& g) {
+// Enemy slots 1 .. 15 are kept in range; the last four slots are left as they are.
+constexpr int kClampedEnemyRows = 15;
+
+void ClampValues(Game& g) {
     PlayerState& p = g.player;
-    p.hp = MaxHp(g);
-    p.mp = MaxMp(g);
-    p.tp = 0;
-    p.hunger = 100;
-    p.distanceWalked = 0;
-    p.goldNuggets = 0;
-    p.score = 0;
-    p.scoreCheck = 0;
-    p.actionGauge = 0;
-    p.scoreStagger = 0;
-    tenemy& self = g.combatants[kPlayerRow];
-    self = g.combatants.blank;
-    self.x = 620;
-    self.y = 300;
-    self.alive = 1;
-    p.runFlags.fill(0);
-    ClampValues(g);
+    p.hp = std::clamp(p.hp, 0, MaxHp(g));
+    p.mp = std::clamp(p.mp, 0, MaxMp(g));
+    p.tp = std::clamp(p.tp, 0, 100);
+    p.hunger = std::clamp(p.hunger, 0, 100);
+    p.secondaryGauge = std::clamp(p.secondaryGauge, 0, std::max(p.level * 10 + 50, 0));
+    for (int32_t* counter : {&p.money, &p.goldNuggets, &p.ark, &p.slotRights, &p.spSlotRights, &p.deathCount}) {
+        *counter = std::max(*counter, 0);
+    }
+    for (int row = 1; row <= kClampedEnemyRows; ++row) {
+        tenemy& e = g.combatants[row];
+        e.hp = std::clamp(e.hp, 0, std::max(e.maxHp, 0));
+        e.mp = std::clamp(e.mp, 0, std::max(e.maxMp, 0));
+        e.tp = std::clamp(e.tp, 0, 100);
+        for (int32_t* stat : {&e.attack, &e.defence, &e.intelligence, &e.spirit, &e.accuracy, &e.evasion}) {
+            *stat = std::max(*stat, 0);
+        }
+    }
 }
 
 }  // namespace kestrilon

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "data/card.h"
+#include "state/card.h"
 
 namespace kestrilon {
 
@@ -33,7 +33,7 @@ int CriticalBonus(const Game& g);
 // The action gauge the player needs for a turn.
 int ActionThreshold(const Game& g);
 
-// Restores the player for a new dungeon run or after one.
-void RunReset(Game& g);
+// Keeps the player's and the combatants' values inside their ranges after every game frame.
+void ClampValues(Game& g);
 
 }  // namespace kestrilon

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "app/game.h"
 #include "persist/save_file.h"
+#include "state/game.h"
 
 namespace kestrilon {
 

@@ -12,8 +12,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/gains.h"
-#include "app/game.h"
+#include "books/gains.h"
+#include "render/message_log.h"
+#include "state/game.h"
 #include "text/text.h"
 
 namespace kestrilon {

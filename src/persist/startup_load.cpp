@@ -11,11 +11,11 @@
 #include <memory>
 #include <system_error>
 
-#include "app/game.h"
 #include "data/card_database.h"
 #include "persist/new_game.h"
 #include "persist/save_file.h"
 #include "render/message_log.h"
+#include "state/game.h"
 #include "text/text.h"
 
 namespace kestrilon {

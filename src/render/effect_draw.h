@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/game.h"
+#include "state/game.h"
 
 namespace kestrilon {
 

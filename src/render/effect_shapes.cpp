@@ -4,6 +4,8 @@
 
 #include "render/colour.h"
 #include "render/effect_draw.h"
+#include "render/effects.h"
+#include "render/pictures.h"
 
 namespace kestrilon {
 namespace {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/game.h"
+#include "render/pictures.h"
+#include "sound/sound.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {

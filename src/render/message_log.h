@@ -10,22 +10,9 @@ namespace kestrilon {
 
 struct Game;
 
-constexpr int kLogEntries = 21;
 // Lines wrap at this width in the form font, as the hidden edit box of the form did.
 constexpr int kLogWrapWidth = 498;
 constexpr Font kFormFont{kGothic, 11, true, false};
-
-struct LogEntry {
-    std::string icon;
-    std::string text;
-    int age = 0;
-    int badge = 0;
-    int colourCode = 0;
-};
-
-struct MessageLog {
-    std::array<LogEntry, kLogEntries> entries;  // 0 = newest
-};
 
 void Log(Game& g, std::string_view text);
 void LogColour(Game& g, std::string_view text, std::string_view colourName);

@@ -5,6 +5,8 @@
 #include "data/card_database.h"
 #include "render/colour.h"
 #include "render/effect_draw.h"
+#include "render/effects.h"
+#include "render/pictures.h"
 #include "text/text.h"
 
 namespace kestrilon {

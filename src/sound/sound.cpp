@@ -2,22 +2,14 @@
 
 #include <string>
 
-#include "app/game.h"
-#include "text/text.h"
+#include "state/game.h"
 
 namespace kestrilon {
 namespace {
-
 std::filesystem::path DatFile(const Game& g, std::string_view name) {
     return g.os.ProgramFolder() / "dat" / std::filesystem::path(std::string(name));
 }
 
-void LogVolume(Game& g) {
-    std::string line = "音量＝";
-    AppendInt(line, g.player.soundVolume);
-    Log(g, line);
-    PlayEffect(g, "1.wav");
-}
 
 }  // namespace
 
@@ -44,18 +36,6 @@ void PlayMusic(Game& g, std::string_view name) {
 
 void mid_pNotify(Game& g) {
     if (!g.sound.music.empty()) g.os.PlayMusic(DatFile(g, g.sound.music));
-}
-
-void VolumeDown(Game& g) {
-    g.player.soundVolume -= kVolumeStep;
-    if (g.player.soundVolume <= kVolumeFloor) g.player.soundVolume = kVolumeFloor;
-    LogVolume(g);
-}
-
-void VolumeUp(Game& g) {
-    g.player.soundVolume += kVolumeStep;
-    if (g.player.soundVolume >= 0) g.player.soundVolume = 0;
-    LogVolume(g);
 }
 
 }  // namespace kestrilon

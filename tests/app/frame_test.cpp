@@ -1,8 +1,8 @@
 #include <fstream>
 
-#include "app/background.h"
 #include "app/form.h"
 #include "app/frame.h"
+#include "render/background.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

@@ -1,10 +1,10 @@
 #include <string>
 
-#include "app/click_script.h"
 #include "app/form.h"
 #include "app/input.h"
-#include "dungeon/menu.h"
 #include "persist/new_game.h"
+#include "screens/click_script.h"
+#include "screens/menu.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

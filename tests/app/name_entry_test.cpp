@@ -1,8 +1,8 @@
 #include <string>
 
 #include "app/name_entry.h"
-#include "dungeon/menu.h"
 #include "persist/new_game.h"
+#include "screens/menu.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/layers.h"
 #include "asset_plan.h"
 #include "data/card_database.h"
 #include "generate.h"
+#include "render/pictures.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

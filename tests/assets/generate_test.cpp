@@ -5,10 +5,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/layers.h"
 #include "art.h"
 #include "asset_plan.h"
 #include "generate.h"
+#include "render/pictures.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

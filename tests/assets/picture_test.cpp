@@ -6,11 +6,11 @@
 #include <set>
 #include <string>
 
-#include "app/layers.h"
 #include "art.h"
 #include "asset_plan.h"
 #include "data/card_database.h"
 #include "gfx/picture_writer.h"
+#include "render/pictures.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "books/capacity.h"
+#include "data/capacity.h"
 #include "data/card_database.h"
 #include "support/game_fixture.h"
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "data/card.h"
 #include "data/card_database.h"
+#include "state/card.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon::testing {

@@ -2,7 +2,8 @@
 
 #include <random>
 
-#include "books/book_holds.h"
+#include "data/book_holds.h"
+#include "dungeon/run.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {

@@ -49,22 +49,6 @@ TEST_F(SoundTest, MissingFilesAndDevicesAreSilent) {
     EXPECT_TRUE(os.played.empty());
 }
 
-TEST_F(SoundTest, VolumeLimitsAndLog) {
-    g.player.soundVolume = -3600;
-    VolumeDown(g);
-    EXPECT_EQ(g.player.soundVolume, -4000);
-    EXPECT_EQ(g.log.entries[0].text, "音量＝-4000");
-    VolumeDown(g);
-    EXPECT_EQ(g.player.soundVolume, -4000);
-    g.player.soundVolume = -200;
-    NextTick();
-    VolumeUp(g);
-    EXPECT_EQ(g.player.soundVolume, 0);
-    EXPECT_EQ(g.log.entries[0].text, "音量＝0");
-    ASSERT_FALSE(os.playedVolumes.empty());
-    EXPECT_EQ(os.playedVolumes.back(), 0);  // the click plays at the new volume
-}
-
 TEST_F(SoundTest, MusicLoopsUntilStopped) {
     PlayMusic(g, "not");  // nothing plays: harmless
     PlayMusic(g, "a.mp3");

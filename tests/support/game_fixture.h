@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/game.h"
+#include "state/game.h"
 #include "support/fake_platform.h"
 
 namespace kestrilon::testing {

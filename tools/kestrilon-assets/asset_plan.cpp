@@ -4,9 +4,9 @@
 #include <iterator>
 #include <unordered_set>
 
-#include "app/game.h"
-#include "app/layers.h"
 #include "data/card_database.h"
+#include "render/pictures.h"
+#include "state/game.h"
 
 namespace kestrilon::assets {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "app/game.h"
-#include "headless_platform.h"
 #include "generate.h"
+#include "headless_platform.h"
+#include "state/game.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

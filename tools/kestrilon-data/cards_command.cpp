@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "commands.h"
 #include "data/card_database.h"
 #include "data/card_text.h"
 #include "headless_platform.h"
+#include "state/game.h"
 
 namespace kestrilon::data_tool {
 namespace {

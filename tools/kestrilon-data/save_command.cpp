@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "commands.h"
 #include "data/card_database.h"
-#include "persist/save_file.h"
 #include "headless_platform.h"
+#include "persist/save_file.h"
+#include "state/game.h"
 
 namespace kestrilon::data_tool {
 namespace {

@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/game.h"
 #include "gfx/picture_writer.h"
 #include "headless_platform.h"
 #include "render/effects.h"
 #include "render/message_log.h"
+#include "state/game.h"
 
 namespace fs = std::filesystem;
 using namespace kestrilon;

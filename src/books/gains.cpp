@@ -1,0 +1,202 @@
+#include "books/gains.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "data/book_holds.h"
+#include "data/capacity.h"
+#include "data/stats.h"
+#include "render/effects.h"
+#include "render/message_log.h"
+#include "render/pictures.h"
+#include "sound/sound.h"
+#include "state/game.h"
+#include "text/text.h"
+
+namespace kestrilon {
+namespace {
+
+constexpr int kScoreEffect = 20;
+constexpr int kLevelUpEffect = 254;
+constexpr int kStaggerStep = 30;
+constexpr int kStaggerLimit = 150;
+
+constexpr int kSlotCardAllowance = 10;
+
+constexpr std::string_view kMagdaSword = "マグダの剣";
+// Carried cards that add one point to every score, by id.
+constexpr std::array<int, 9> kScoreCharms = {47, 1542, 932, 922, 924, 1673, 1486, 1129, 943};
+constexpr std::array<std::string_view, 3> kMoneyItems = {"ヴォマクトソード", "ヴォマクト鉄", kMagdaSword};
+constexpr std::array<int, 12> kMoneyCharms = {1542, 941, 932, 47, 109, 922, 924, 1486, 21, 1371, 1855, 943};
+
+bool InDungeon(const Game& g) { return g.dungeon.number >= 1; }
+
+bool Held(const Game& g, int id) { return g.player.BookContents[static_cast<size_t>(id)] > 0; }
+
+template <size_t N>
+int HeldCount(const Game& g, const std::array<int, N>& ids) {
+    return static_cast<int>(std::count_if(ids.begin(), ids.end(), [&](int id) { return Held(g, id); }));
+}
+
+bool ScoreEffectActive(const Game& g) {
+    const EffectTable& fx = g.effects;
+    for (int s = 0; s < kEffectSlots; ++s) {
+        if (fx.timer[static_cast<size_t>(s)] >= 1 && fx.kind[static_cast<size_t>(s)] == kScoreEffect) return true;
+    }
+    return false;
+}
+
+int CardScore(const titem& card, int count) {
+    int points = count * 2 * std::max(1, 10 - card.maxCopies);
+    if (card.isRare >= 1) points += 10;
+    if (card.isUltraRare >= 1) points += 20;
+    if (card.isSecret >= 1) points += 30;
+    return points;
+}
+
+int SlotCardsOwned(const Game& g) {
+    int copies = 0;
+    for (int id = 0; id < kCardIds; ++id) {
+        if (g.cards[id].isSeries >= 1) copies += g.player.CardCollection[static_cast<size_t>(id)];
+    }
+    if (g.player.unlockFlags[kFlagSlotAllowance] >= 1) copies -= kSlotCardAllowance;
+    return copies;
+}
+
+}  // namespace
+
+void GainScore(Game& g, int n) {
+    if (!InDungeon(g) || n <= 0) return;
+    PlayerState& p = g.player;
+    const int points = n + BookHolds(g, kMagdaSword) + HeldCount(g, kScoreCharms);
+    p.score += points;
+    p.scoreCheck += points * 2;
+
+    p.scoreStagger = ScoreEffectActive(g) ? p.scoreStagger + kStaggerStep : 0;
+    if (p.scoreStagger > kStaggerLimit) p.scoreStagger = 0;
+    std::string text = "+";
+    AppendInt(text, points);
+    SpawnEffect(g, p.scoreAnchorX + p.scoreStagger, 2, kScoreEffect, text);
+}
+
+void GainMoney(Game& g, int n) {
+    if (n <= 0) return;
+    PlayerState& p = g.player;
+    int amount = n + HeldCount(g, kMoneyCharms);
+    for (const std::string_view item : kMoneyItems) amount += BookHolds(g, item);
+
+    std::string line;
+    if (!InDungeon(g)) {
+        p.money += amount;
+        PlayEffect(g, "coin.wav");
+        line = "　お金 ";
+        AppendInt(line, amount);
+        line += "円を入手";
+        LogColour(g, line, "yellow2");
+        return;
+    }
+    p.goldNuggets += amount;
+    PlayEffect(g, "kinkai.wav");
+    line = "　金塊 ";
+    AppendInt(line, amount);
+    line += "gを入手";
+    LogColour(g, line, "yellow3");
+    if (p.goldNuggets > 4 && p.unlockFlags[kFlagNuggetHint] == 0) {
+        p.unlockFlags[kFlagNuggetHint] = 1;
+        LogIcon(g, "→金塊は、無事に持ち帰れば、お金に換金できます。", "hint", "hint.bmp");
+    }
+}
+
+void GainCard(Game& g, int id, int count) {
+    if (!CardDatabase::ValidId(id)) return;
+    PlayerState& p = g.player;
+    const size_t i = static_cast<size_t>(id);
+    const titem& card = g.cards[id];
+    if (InDungeon(g) && p.unlockFlags[kFlagFirstCardHint] == 0) p.unlockFlags[kFlagFirstCardHint] = 1;
+
+    PlayEffect(g, "item_get.wav");
+    p.CardCollection[i] += count;
+    if (p.obtainedEver[i] == 0) {
+        LogColour(g, "New card", "rainbow");
+        PlayEffect(g, "new.wav");
+        p.obtainedEver[i] = 1;
+    }
+    p.recentlyObtained[i] = 2;
+
+    std::string line = card.kind == 1 ? "D.card" : "Battle.card";
+    line += "【";
+    line += card.name;
+    line += "】を ";
+    AppendInt(line, count);
+    line += "枚入手した(所持:";
+    AppendInt(line, p.CardCollection[i]);
+    line += "枚)";
+    const int points = InDungeon(g) ? CardScore(card, count) : 0;
+    LogBadge(g, line, "green", std::max(points, 0), CardFramePicture(g, id));
+    GainScore(g, points);
+
+    CheckLevel(g);
+}
+
+void GainOneCard(Game& g, int id) {
+    if (id != 0) GainCard(g, id, 1);
+}
+
+void Eat(Game& g, int n) {
+    PlayerState& p = g.player;
+    if (n > 0) {
+        PlayEffect(g, "taberu.wav");
+        p.hunger += n;
+        std::string line = "　お腹が ";
+        AppendInt(line, n);
+        line += "回復";
+        LogColour(g, line, "pink5");
+    } else {
+        p.hunger += n;
+    }
+    ClampValues(g);
+}
+
+int CardKindsOwned(const Game& g) {
+    const CardCounts& owned = g.player.CardCollection;
+    return static_cast<int>(std::count_if(owned.begin(), owned.end(), [](int32_t copies) { return copies >= 1; }));
+}
+
+void CheckLevel(Game& g) {
+    PlayerState& p = g.player;
+    const int kinds = CardKindsOwned(g);
+    if (kinds <= 0 || p.level >= kinds / 5) return;
+
+    PlayEffect(g, "quest_item.wav");
+    PlayEffect(g, "gousei_lvup.wav");
+    ++p.level;
+    std::string text = "LEVEL UP→";
+    AppendInt(text, p.level);
+    SpawnEffect(g, 0, 200, kLevelUpEffect, text);
+
+    std::string line = "　取得カードが ";
+    AppendInt(line, kinds);
+    line += "種を超え、Lvが ";
+    AppendInt(line, p.level);
+    line += "になった!!";
+    LogColour(g, line, "yellow");
+
+    if (SlotCardsOwned(g) < p.level) {
+        ++p.slotRights;
+        LogColour(g, "　蒼燐スロット権 +1", "pink");
+    } else {
+        LogColour(g, "　スロットカード枚数がLvUP分より多かったためスロット権は今回入手されなかった", "gray");
+    }
+
+    if (p.level >= 1 && p.level <= 5) {
+        PlayEffect(g, "bp.wav");
+        line = "　ブックの収納数が";
+        AppendInt(line, BookCapacity(g));
+        line += "枚になった。";
+        LogColour(g, line, "pink");
+    }
+}
+
+}  // namespace kestrilon

@@ -1,0 +1,57 @@
+#pragma once
+// The table of menu items behind every screen.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kestrilon {
+
+constexpr int kMenuItems = 3000;
+
+struct tmenu {
+    std::string rightText;
+    std::string description1;
+    std::string description2;
+    std::string caption;  // empty: the item does not exist this time
+    int32_t visible = 0;
+    int32_t action = 0;
+    int32_t param = 0;
+    int32_t param2 = 0;
+    int32_t screen = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 200;
+    int32_t height = 100;
+    int32_t slideX = 0;
+    int32_t slideY = 0;
+    int32_t emphasis = 0;  // 0 normal, 1 event colour, 2 <Ability> card, 3 third accent
+    int32_t cancel = 0;
+    int32_t disabled = 0;
+    // Drawn state and the marks of card buttons, set where the item is built.
+    int32_t curX = 0;
+    int32_t curY = 0;
+    int32_t card = 0;          // card shown by a hand or discard button; 0 none
+    int32_t rightAlign = 0;    // caption and tag right-aligned 8 pixels from the right edge
+    int32_t number = 0;        // "No." shown on the target choice; 0 none
+    int32_t unaffordable = 0;  // the card's MP or TP cost exceeds what the player has
+};
+
+struct MenuTable {
+    std::array<tmenu, kMenuItems> items;
+    int placedCount = 0;
+    int hovered = -1;
+    int cancelItem = -1;
+    int titleItem = -1;   // item whose caption heads the screen; -1 none
+    int listPage = 0;     // page of the dungeon list screens
+    bool cardPictures = false;
+    int catalogueDungeon = 0;  // dungeon whose catalogue screen 27 shows
+    int discardCard = 0;       // card of the hand slot chosen for the walk and fight menus
+    bool bossCleared = false;  // the fight just won was the boss of the dungeon
+    bool scoreSendFailed = false;
+    bool closeRequested = false;  // "はい" on the quit question: the window should close
+    // Texts composed while drawing, kept so that a frame does not allocate.
+    mutable std::string textBuffer;
+    std::string textBuffer2;
+};
+
+}  // namespace kestrilon

@@ -1,0 +1,325 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "persist/new_game.h"
+#include "screens/menu.h"
+#include "state/game.h"
+#include "support/game_fixture.h"
+
+namespace kestrilon {
+namespace {
+
+class MenuTest : public testing::GameTest {
+protected:
+    void SetUp() override {
+        NewGameValues(g);
+        g.frame.TitleState = 0;
+        os.WriteFile("dat/1.wav", "RIFF");
+    }
+
+    // Captions of the placed items of the current screen, in placing order (by position).
+    std::vector<std::string> Shown() {
+        std::vector<const tmenu*> placed;
+        for (const tmenu& item : g.menus.items)
+            if (item.visible == 1 && item.screen == g.screen.GameScene && !item.caption.empty()) placed.push_back(&item);
+        std::sort(placed.begin(), placed.end(), [](const tmenu* a, const tmenu* b) {
+            return a->y != b->y ? a->y < b->y : a->x < b->x;
+        });
+        std::vector<std::string> captions;
+        for (const tmenu* item : placed) captions.push_back(item->caption);
+        return captions;
+    }
+
+    const tmenu* Find(std::string_view caption) {
+        for (const tmenu& item : g.menus.items)
+            if (item.visible == 1 && item.screen == g.screen.GameScene && item.caption == caption) return &item;
+        return nullptr;
+    }
+
+    int Number(std::string_view caption) {
+        const tmenu* item = Find(caption);
+        return item ? static_cast<int>(item - g.menus.items.data()) : -1;
+    }
+
+    void Choose(std::string_view caption) {
+        const int item = Number(caption);
+        ASSERT_GE(item, 0) << caption;
+        RunItem(g, item);
+    }
+
+    void AddDungeons(int count, int difficulty = 0) {
+        for (int d = 1; d <= count; ++d) {
+            DungeonRecord& r = g.dungeon.table[static_cast<size_t>(d)];
+            r.name = "D" + std::to_string(d);
+            r.difficulty = difficulty;
+        }
+    }
+
+    bool HasEvent() { return Find("～悟り～") || Find("～呼び声～") || Find("～闇への誘い～"); }
+};
+
+TEST_F(MenuTest, MainMenuShowsOnlyUnlockedEntries) {
+    OpenScreen(g, 1);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"ダンジョンに入る", "ダンジョンカード編集", "バトルカード編集", "サブメニュー"}));
+
+    g.player.unlockFlags[kFlagShop] = 1;
+    g.player.unlockFlags[kFlagSynthesis] = 1;
+    g.player.unlockFlags[kFlagAltar] = 1;
+    g.player.spSlotRights = 2;
+    g.player.battleOrbs[3] = 1;
+    OpenScreen(g, 1);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"ダンジョンに入る", "ダンジョンカード編集", "バトルカード編集", "ＳＨＯＰ",
+                                                 "カード合成", "祭壇", "Special蒼燐スロット", "戦いの宝珠", "サブメニュー"}));
+    EXPECT_EQ(Find("Special蒼燐スロット")->description2, "SPスロット権 2");
+
+    g.dungeon.number = 3;  // the orb fights are not offered inside a dungeon
+    OpenScreen(g, 1);
+    EXPECT_EQ(Find("戦いの宝珠"), nullptr);
+}
+
+TEST_F(MenuTest, StoryEntryFollowsProgressAndPriority) {
+    g.player.level = 6;
+    g.player.storyPagesRead = 2;
+    g.player.deathCount = 50;
+    OpenScreen(g, 1);
+    ASSERT_NE(Find("～悟り～"), nullptr);
+    EXPECT_EQ(Find("～悟り～")->emphasis, 1);
+    EXPECT_EQ(Find("～呼び声～"), nullptr);  // at most one event entry
+
+    g.player.storyPagesRead = 3;
+    g.player.unlockFlags[kFlagCallProgress] = 4;  // needs more than 49 deaths
+    OpenScreen(g, 1);
+    EXPECT_EQ(Find("～悟り～"), nullptr);
+    ASSERT_NE(Find("～呼び声～"), nullptr);
+    EXPECT_EQ(Find("～呼び声～")->param2, 104);
+
+    g.player.deathCount = 49;
+    g.player.unlockFlags[kFlagDarknessProgress] = 7;  // opened by a clear of dungeon 9
+    g.player.dungeonClears[8] = 1;
+    OpenScreen(g, 1);
+    EXPECT_FALSE(HasEvent());
+    g.player.dungeonClears[9] = 1;
+    OpenScreen(g, 1);
+    ASSERT_NE(Find("～闇への誘い～"), nullptr);
+    EXPECT_EQ(Find("～闇への誘い～")->param2, 207);
+}
+
+TEST_F(MenuTest, EventEntriesHideWhileSlotsWaitOrTheRunHadOne) {
+    g.player.level = 6;
+    g.player.slotRights = 1;
+    OpenScreen(g, 1);
+    EXPECT_FALSE(HasEvent());
+    EXPECT_EQ(Find("蒼燐スロット")->description2, "スロット権 1");
+
+    g.player.slotRights = 0;
+    g.player.runFlags[kRunSlotPlayed] = 1;
+    OpenScreen(g, 1);
+    EXPECT_FALSE(HasEvent());
+
+    g.player.runFlags[kRunSlotPlayed] = 0;
+    g.player.runFlags[kRunEventVisited] = 1;
+    OpenScreen(g, 1);
+    EXPECT_FALSE(HasEvent());
+
+    g.player.runFlags[kRunEventVisited] = 0;
+    OpenScreen(g, 1);
+    EXPECT_TRUE(HasEvent());
+}
+
+TEST_F(MenuTest, ItemsAreLaidOutInAGridAndSlideIn) {
+    OpenScreen(g, 22);
+    const tmenu* fourth = Find("メインメニューへ");
+    ASSERT_NE(fourth, nullptr);
+    EXPECT_EQ(fourth->x, 600);
+    EXPECT_EQ(fourth->y, 400);
+    EXPECT_EQ(fourth->slideX, 500);
+    EXPECT_EQ(fourth->curX, 500);
+
+    g.player.unlockFlags[kFlagShop] = 1;
+    OpenScreen(g, 1);
+    const tmenu* fifth = Find("サブメニュー");
+    EXPECT_EQ(fifth->x, 0);
+    EXPECT_EQ(fifth->y, 499);
+
+    // Each frame closes |distance| / 2 + 1 of the way: -100 becomes -49, -24, -11, -5, -2, 0.
+    const int item = Number("サブメニュー");
+    const std::vector<int> expected = {-49, -24, -11, -5, -2, 0, 0};
+    for (int want : expected) {
+        DrawMenus(g);
+        EXPECT_EQ(g.menus.items[static_cast<size_t>(item)].curX, want);
+    }
+}
+
+TEST_F(MenuTest, DungeonListMovesUpWhenLong) {
+    AddDungeons(8);
+    OpenScreen(g, 8);
+    const int eightTop = Find("D1")->y;
+    EXPECT_EQ(eightTop, 300);  // nine buttons with the way back: three rows
+
+    AddDungeons(14);
+    OpenScreen(g, 8);
+    EXPECT_EQ(Find("D1")->y, eightTop - 100);
+    EXPECT_EQ(g.screen.listEntries, 15);  // the log moves up with the grid
+
+    AddDungeons(21);
+    OpenScreen(g, 8);
+    EXPECT_EQ(Find("D1")->y, 3);  // six rows: the last step is 97
+}
+
+TEST_F(MenuTest, DungeonListSortsByDifficultyAndHidesLockedDungeons) {
+    AddDungeons(4);
+    g.dungeon.table[1].difficulty = 3;
+    g.dungeon.table[2].difficulty = 1;
+    g.dungeon.table[3].difficulty = 1;
+    g.dungeon.table[4].requiredDungeon = 2;
+    g.player.highScores[2] = 120;
+    g.player.dungeonClears[2] = 0;
+    OpenScreen(g, 8);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"D2", "D3", "D1", "戻る"}));
+    EXPECT_EQ(Find("D1")->description1, "難易度 3 普通");
+    EXPECT_EQ(Find("D2")->rightText, "Hi: 120点");
+
+    g.player.dungeonClears[2] = 2;
+    g.player.treasureCounts[2] = 1;
+    OpenScreen(g, 8);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"D4", "D2", "D3", "D1", "戻る"}));
+    EXPECT_EQ(Find("D2")->description2, "踏破 2 秘宝 1");
+}
+
+TEST_F(MenuTest, ListPagesMoveByFourteenDungeons) {
+    AddDungeons(40);
+    OpenScreen(g, 8);
+    EXPECT_EQ(Find("　←前　"), nullptr);
+    Choose("　次→　");
+    EXPECT_EQ(g.menus.listPage, 1);
+    EXPECT_EQ(g.screen.GameScene, 8);
+    EXPECT_NE(Find("D15"), nullptr);
+    EXPECT_EQ(Find("D14"), nullptr);
+    EXPECT_NE(Find("D40"), nullptr);
+    Choose("戻る");
+    EXPECT_EQ(g.menus.listPage, 0);
+    EXPECT_EQ(g.screen.GameScene, 1);
+}
+
+TEST_F(MenuTest, EditScreensSitLowerAndFiltersAreSmall) {
+    g.player.level = 5;
+    OpenScreen(g, 6);
+    EXPECT_EQ(Find("＞ブック管理")->y, 500);
+    EXPECT_EQ(Find("全表示"), nullptr);  // the filters need the sorting unlock
+
+    g.player.unlockFlags[kFlagBookSorting] = 1;
+    g.screen.editBookKind = 2;
+    OpenScreen(g, 6);
+    const tmenu* recent = Find("最近入手");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->action, 21);
+    EXPECT_EQ(recent->width, 80);
+    EXPECT_EQ(recent->height, 30);
+    EXPECT_EQ(recent->x, 160);  // seventh button: second row, third column
+    EXPECT_EQ(recent->y, 455);
+    EXPECT_EQ(Find("Ability")->action, 20);
+}
+
+TEST_F(MenuTest, CardPictureOption) {
+    OpenScreen(g, 24);
+    Choose("カード絵有り");
+    EXPECT_TRUE(g.menus.cardPictures);
+    EXPECT_EQ(g.log.entries[0].text, "カード絵　有り");
+    Choose("カード絵無し");
+    EXPECT_FALSE(g.menus.cardPictures);
+    Choose("戻る");
+    EXPECT_EQ(g.screen.GameScene, 3);
+}
+
+TEST_F(MenuTest, VolumeStopsAtItsFloorAndCeiling) {
+    OpenScreen(g, 4);
+    g.player.soundVolume = -3900;
+    Choose("音量を下げる");
+    EXPECT_EQ(g.player.soundVolume, -4000);
+    EXPECT_EQ(g.log.entries[0].text, "音量＝-4000");
+    Choose("音量を下げる");
+    EXPECT_EQ(g.player.soundVolume, -4000);
+    g.player.soundVolume = -200;
+    Choose("音量を上げる");
+    EXPECT_EQ(g.player.soundVolume, 0);
+    EXPECT_EQ(g.screen.GameScene, 4);  // the buttons stay for another press
+}
+
+TEST_F(MenuTest, WebPagesAskFirst) {
+    OpenScreen(g, 3);
+    os.answers = {false};
+    Choose("攻略Wiki(ﾌﾞﾗｳｻﾞ)");
+    EXPECT_TRUE(os.urlsOpened.empty());
+    Choose("公式サイト(ﾌﾞﾗｳｻﾞ)");
+    ASSERT_EQ(os.urlsOpened.size(), 1u);
+    EXPECT_NE(os.questions.back().find("『公式サイト』"), std::string::npos);
+}
+
+TEST_F(MenuTest, CancelItemAndItsLabel) {
+    OpenScreen(g, 1);
+    EXPECT_EQ(g.menus.cancelItem, Number("サブメニュー"));
+    OpenScreen(g, 5);
+    EXPECT_EQ(g.menus.cancelItem, -1);  // the title menu has no way back
+
+    OpenScreen(g, 24);
+    const CancelLabel label = CancelLabelRect(g);
+    EXPECT_EQ(label.right, 798);
+    EXPECT_EQ(label.top, 585);
+    g.input.ClickX = label.left + 2;
+    g.input.ClickY = label.top + 2;
+    MenuLeftClick(g);
+    EXPECT_EQ(g.screen.GameScene, 3);
+}
+
+TEST_F(MenuTest, HoverFramesTheButtonOnTheOverlay) {
+    OpenScreen(g, 4);
+    for (int i = 0; i < 8; ++i) DrawMenus(g);  // let the buttons arrive
+    g.input.ClickX = 250;
+    g.input.ClickY = 450;
+    g.frame.FrameTick = 0;
+    g.layers.bak.Clear(0);
+    DrawMenus(g);
+    EXPECT_EQ(g.menus.hovered, Number("音量を上げる"));
+    EXPECT_EQ(g.layers.bak.Pixel(201, 450), 0x555555u);
+    EXPECT_EQ(g.layers.bak.Pixel(203, 450), 0x555555u);
+    EXPECT_EQ(g.layers.bak.Pixel(205, 450), 0u);
+    EXPECT_EQ(g.layers.cg.Pixel(200, 450), 0x808080u);  // the frame itself on the surface
+}
+
+TEST_F(MenuTest, DisabledItemsDoNotRun) {
+    AddDungeons(2);
+    OpenScreen(g, 21);
+    const tmenu* none = Find("--------");
+    ASSERT_NE(none, nullptr);
+    EXPECT_EQ(none->disabled, 1);
+    g.input.ClickX = none->curX + 100;
+    g.input.ClickY = none->curY + 50;
+    MenuLeftClick(g);
+    EXPECT_EQ(g.screen.GameScene, 21);
+}
+
+TEST_F(MenuTest, HintsAreShownOnce) {
+    g.player.unlockFlags[kFlagFirstCardHint] = 1;
+    OpenScreen(g, 1);
+    EXPECT_EQ(g.player.unlockFlags[kFlagFirstCardHint], 2);
+    // The long hint wraps; its first line carries the icon.
+    EXPECT_EQ(g.log.entries[1].icon, "hint.bmp");
+    const std::string first = g.log.entries[0].text;
+    OpenScreen(g, 1);
+    EXPECT_EQ(g.log.entries[0].text, first);
+
+    g.player.unlockFlags[kFlagShop] = 1;
+    OpenScreen(g, 1);
+    EXPECT_EQ(g.player.unlockFlags[kFlagShopHintStep], 1);
+    OpenScreen(g, 15);
+    EXPECT_EQ(g.player.unlockFlags[kFlagShopHintStep], 2);
+    OpenScreen(g, 1);
+    EXPECT_EQ(g.player.unlockFlags[kFlagShopHintStep], 3);
+    g.player.CardCollection[222] = 1;  // the decoder is owned already
+    OpenScreen(g, 15);
+    EXPECT_EQ(g.player.unlockFlags[kFlagShopHintStep], 3);
+}
+
+}  // namespace
+}  // namespace kestrilon
