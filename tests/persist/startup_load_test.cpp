@@ -76,16 +76,6 @@ TEST_F(StartupLoadTest, ANewGameFromRecoveryReplacesNoBackupUntilPlayed) {
     EXPECT_TRUE(ReadFile(SavePath(g, 4)) != backup);
 }
 
-TEST_F(StartupLoadTest, AMissingSaveOffersTheNewestBackup) {
-    GoodBackup(3);
-    g.player.money = 5;
-    Load(g);
-    ASSERT_EQ(os.questions.size(), 1u);
-    EXPECT_NE(os.questions[0].find("my.dat_bak3"), std::string::npos);
-    EXPECT_EQ(g.player.money, 321);
-    EXPECT_TRUE(ReadFile(SavePath(g, 0)) == ReadFile(SavePath(g, 3)));
-}
-
 TEST_F(StartupLoadTest, AFirstSessionKeepsWhatItEarned) {
     Load(g);         // first start
     NewGameValues(g);  // the name entry
@@ -106,21 +96,26 @@ TEST_F(StartupLoadTest, AFirstSessionKeepsWhatItEarned) {
     EXPECT_EQ(again->player.highScores[2], 900);
 }
 
-// Root reads everything, so the folder's permission bits are made to bind (file_rights.h).
-TEST_F(StartupLoadTest, AFolderThatCannotBeSearchedIsLeftAsItIs) {
+// Neither a folder that may not be searched nor a file that may not be read is damage.
+// Root reads everything, so the permission bits are made to bind (file_rights.h).
+TEST_F(StartupLoadTest, WithoutPermissionNothingIsMovedOrReplaced) {
     const std::string before = WrittenSave();
-    {
-        testing::PermissionsBind bind;
-        if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
-        bind.Mode(Dat2(), 0);
-        EXPECT_NO_THROW(Load(g));
-        EXPECT_FALSE(Save(g, 0));
+    for (const fs::path& locked : {Dat2(), SavePath(g, 0)}) {
+        os.messages.clear();
+        {
+            testing::PermissionsBind bind;
+            if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
+            bind.Mode(locked, 0);
+            EXPECT_NO_THROW(Load(g)) << locked;
+            EXPECT_FALSE(Save(g, 0)) << locked;
+        }
+        ASSERT_EQ(os.messages.size(), 1u) << locked;
+        EXPECT_NE(os.messages[0].find("権限"), std::string::npos) << locked;
+        EXPECT_TRUE(os.questions.empty()) << locked;
+        // Readable again, it is still not this run's to replace.
+        EXPECT_FALSE(Save(g, 0)) << locked;
+        EXPECT_TRUE(SameFiles(FolderFiles(Dat2()), Files{{"my.dat", before}})) << locked;
     }
-    ASSERT_EQ(os.messages.size(), 1u);
-    EXPECT_NE(os.messages[0].find("権限"), std::string::npos);
-    // Readable again, it is still not this run's to replace.
-    EXPECT_FALSE(Save(g, 0));
-    EXPECT_TRUE(SameFiles(FolderFiles(Dat2()), Files{{"my.dat", before}}));
 }
 
 TEST_F(StartupLoadTest, AFolderThatLoopsIsReportedNotFatal) {
@@ -130,22 +125,6 @@ TEST_F(StartupLoadTest, AFolderThatLoopsIsReportedNotFatal) {
     EXPECT_EQ(os.messages.size(), 1u);
     EXPECT_FALSE(Save(g, 0));
     EXPECT_TRUE(fs::is_symlink(Dat2()));
-}
-
-TEST_F(StartupLoadTest, ASaveWithoutReadPermissionIsNeitherMovedNorReplaced) {
-    const std::string before = WrittenSave();
-    {
-        testing::PermissionsBind bind;
-        if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
-        bind.Mode(SavePath(g, 0), 0);
-        Load(g);
-        EXPECT_FALSE(Save(g, 0));
-    }
-    ASSERT_EQ(os.messages.size(), 1u);
-    EXPECT_NE(os.messages[0].find("権限"), std::string::npos);
-    EXPECT_TRUE(os.questions.empty());
-    EXPECT_FALSE(Save(g, 0));
-    EXPECT_TRUE(SameFiles(FolderFiles(Dat2()), Files{{"my.dat", before}}));
 }
 
 }  // namespace
