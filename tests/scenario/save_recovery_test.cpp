@@ -54,7 +54,7 @@ TEST(DamagedSave, ClosingTheWindowAtTheNoticeKeepsBothFiles) {
     EXPECT_EQ(again.game().player.money, 4321);
 }
 
-TEST(Close, OneNoticeWhenNeitherFileCanBeWritten) {
+TEST(SaveOnClose, OneNoticeWhenNeitherFileCanBeWritten) {
     testing::FakePlatform os;
     TForm1 form(os);
     form.FormCreate();
