@@ -8,8 +8,8 @@
 
 #include "commands.h"
 #include "data/card_database.h"
-#include "headless_platform.h"
 #include "persist/save_file.h"
+#include "scripted_platform.h"
 #include "state/game.h"
 
 namespace kestrilon::data_tool {
@@ -40,7 +40,7 @@ int RunSave(Args args, std::ostream& out, std::ostream& err) {
         err << "kestrilon-data: cannot read " << file.string() << '\n';
         return 1;
     }
-    tools::HeadlessPlatform platform(std::filesystem::current_path());
+    tools::ScriptedPlatform platform(std::filesystem::current_path());
     auto game = std::make_unique<Game>(platform);
     std::vector<std::string> mended;
     if (!ReadSaveText(bytes.str(), game->player, &mended)) {
