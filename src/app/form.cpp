@@ -106,8 +106,7 @@ void TForm1::FormClose() {
         notice += "円をロスト";
         os_.MessageBox(notice);
     }
-    Save(g, 0);
-    if (g.Roll(10) == 0) Save(g, 4);
+    SaveOnClose(g);
 }
 
 void TForm1::mid_pNotify() { kestrilon::mid_pNotify(*game_); }
