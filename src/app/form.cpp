@@ -5,7 +5,7 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "persist/save_file.h"
-#include "screens/menu.h"
+#include "menu/menu.h"
 #include "sound/sound.h"
 #include "text/text.h"
 

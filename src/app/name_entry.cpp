@@ -4,7 +4,7 @@
 
 #include "persist/new_game.h"
 #include "render/message_log.h"
-#include "screens/menu.h"
+#include "menu/menu.h"
 #include "sound/sound.h"
 #include "state/game.h"
 
@@ -51,7 +51,7 @@ void Button1Click(Game& g, NameBox& box) {
     g.player.playerName = box.name_l;
     g.player.playerNumber = g.Roll(100000);
     g.screen.nameBoxOpen = false;
-    OpenScreen(g, 1);
+    OpenScreen(g, Screen::MainMenu);
     ClearLog(g);
     Log(g, "あなたは、この異空間に降臨した....");
     PlayEffect(g, "start.wav");

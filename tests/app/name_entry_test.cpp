@@ -2,7 +2,7 @@
 
 #include "app/name_entry.h"
 #include "persist/new_game.h"
-#include "screens/menu.h"
+#include "menu/menu.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
@@ -40,12 +40,12 @@ protected:
         NewGameValues(g);
         g.frame.TitleState = 0;
         os.WriteFile("dat/start.wav", "RIFF");
-        OpenScreen(g, 5);
+        OpenScreen(g, Screen::TitleMenu);
     }
     void ChooseStart() {
         for (int i = 0; i < kMenuItems; ++i) {
             const tmenu& item = g.menus.items[static_cast<size_t>(i)];
-            if (item.visible == 1 && item.screen == 5 && item.caption == "スタート") RunItem(g, i);
+            if (item.visible == 1 && item.screen == ScreenCode(Screen::TitleMenu) && item.caption == "スタート") RunItem(g, i);
         }
     }
     NameBox box;
@@ -68,7 +68,7 @@ TEST_F(NameEntryTest, ConfirmedNameStartsANewGame) {
     EXPECT_GE(g.player.playerNumber, 0);
     EXPECT_LT(g.player.playerNumber, 100000);
     EXPECT_FALSE(g.screen.nameBoxOpen);
-    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
     EXPECT_EQ(g.log.entries[0].text, "あなたは、この異空間に降臨した....");
     EXPECT_TRUE(g.log.entries[1].text.empty());  // the log starts afresh
     EXPECT_EQ(os.played.back(), "start.wav");
@@ -83,15 +83,15 @@ TEST_F(NameEntryTest, AnsweringNoKeepsThePanelAndThePlayer) {
     EXPECT_TRUE(g.screen.nameBoxOpen);
     EXPECT_EQ(g.player.money, 999);
     EXPECT_TRUE(g.player.playerName.empty());
-    EXPECT_EQ(g.screen.GameScene, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::TitleMenu);
 }
 
 TEST_F(NameEntryTest, EmptyNameIsAcceptedAndAskedForAgain) {
     ChooseStart();
     Button1Click(g, box);
     EXPECT_EQ(os.questions.back(), "【】という名前でよろしいですか？");
-    EXPECT_EQ(g.screen.GameScene, 1);
-    OpenScreen(g, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
+    OpenScreen(g, Screen::TitleMenu);
     ChooseStart();
     EXPECT_TRUE(g.screen.nameBoxOpen);
 }
@@ -110,7 +110,7 @@ TEST_F(NameEntryTest, NamedPlayerContinues) {
     g.player.hunger = 3;
     ChooseStart();
     EXPECT_FALSE(g.screen.nameBoxOpen);
-    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
     EXPECT_EQ(g.log.entries[0].text, "旅の再開です....");
     EXPECT_EQ(g.player.hunger, 100);  // the run state is reset
 }

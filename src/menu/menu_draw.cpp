@@ -5,9 +5,9 @@
 
 #include "data/book_holds.h"
 #include "data/card_database.h"
+#include "menu/menu.h"
 #include "render/colour.h"
 #include "render/pictures.h"
-#include "screens/menu.h"
 #include "state/game.h"
 #include "text/text.h"
 
@@ -43,8 +43,8 @@ int SlideStep(int from, int to, int s) {
     return d > 0 ? from + step : from - step;
 }
 
-void Slide(tmenu& item, int index, int screen) {
-    const int s = index == kHandItemFirst + 7 ? 8 : screen == 9 ? 4 : 2;
+void Slide(tmenu& item, int index, Screen screen) {
+    const int s = index == kHandItemFirst + 7 ? 8 : screen == Screen::DungeonHand ? 4 : 2;
     item.curX = SlideStep(item.curX, item.x, s);
     item.curY = SlideStep(item.curY, item.y, s);
 }
@@ -159,27 +159,28 @@ void DrawCaption(Game& g, const tmenu& item) {
 void DrawItem(Game& g, int index) {
     tmenu& item = g.menus.items[static_cast<size_t>(index)];
     Bitmap& cg = g.layers.cg;
-    const int screen = g.screen.GameScene;
+    const Screen screen = g.screen.Current();
+    const bool hand = screen == Screen::DungeonHand;
     Slide(item, index, screen);
     cg.Rectangle({item.curX, item.curY, item.curX + item.width, item.curY + item.height}, kFramePen, 1, 0);
 
     const bool hasCard = item.card > 0 && CardDatabase::ValidId(item.card) && g.cards[item.card].Exists();
     const titem* card = hasCard ? &g.cards[item.card] : nullptr;
-    if (screen == 9 && g.menus.cardPictures && card) DrawCardPicture(g, item, *card);
+    if (hand && g.menus.cardPictures && card) DrawCardPicture(g, item, *card);
 
     if (Inside(item, g.input.ClickX, g.input.ClickY)) {
         g.menus.hovered = index;
         InnerFrame(g.layers.bak, item, 1, 3, HoverColour(g));
     }
-    if (screen == 9 && card) DrawCardMarks(g, item, *card);
-    if ((screen == 9 || screen == 10 || screen == 11) && card) DrawHandTexts(g, item, *card);
-    if (screen == 10 && card) DrawDiscardCost(g, item);
+    if (hand && card) DrawCardMarks(g, item, *card);
+    if ((hand || screen == Screen::WalkMenu || screen == Screen::FightMenu) && card) DrawHandTexts(g, item, *card);
+    if (screen == Screen::WalkMenu && card) DrawDiscardCost(g, item);
 
     const int middle = item.curY + item.height / 2;
     CentredText(cg, item, middle + 20, item.description2, Sized(9), 0xDDDDDD);
     CentredText(cg, item, middle - 35, item.description1, Sized(8), 0xBBBBBB);
     CentredText(cg, item, middle + 35, item.rightText, Sized(9), 0xBBAACC);
-    if (screen == 12 && item.number > 0) {
+    if (screen == Screen::TargetChoice && item.number > 0) {
         std::string& number = g.menus.textBuffer;
         number = "No.";
         AppendInt(number, item.number);
@@ -193,7 +194,7 @@ void DrawCancelLabel(Game& g) {
     if (cancel < 0 || !Placed(g, g.menus.items[static_cast<size_t>(cancel)])) return;
     const CancelLabel r = CancelLabelRect(g);
     const bool over = r.Contains(g.input.ClickX, g.input.ClickY);
-    const Colour colour = g.screen.GameScene == 9 ? 0x666666 : 0x888888;
+    const Colour colour = g.screen.Current() == Screen::DungeonHand ? 0x666666 : 0x888888;
     std::string& label = g.menus.textBuffer;
     label = kCancelPrefix;
     label += g.menus.items[static_cast<size_t>(cancel)].caption;
@@ -211,7 +212,7 @@ CancelLabel CancelLabelRect(const Game& g) {
     label = kCancelPrefix;
     label += item.caption;
     const Size size = g.layers.cg.TextExtent(label, kCancelFont);
-    const bool hand = g.screen.GameScene == 9;
+    const bool hand = g.screen.Current() == Screen::DungeonHand;
     const int left = hand ? 450 : 798 - size.width;
     const int top = hand ? 385 : 585;
     return {left, top, left + size.width, top + size.height};
