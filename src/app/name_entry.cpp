@@ -52,7 +52,7 @@ void Button1Click(Game& g, NameBox& box) {
     g.player.playerNumber = g.Roll(100000);
     g.screen.nameBoxOpen = false;
     OpenScreen(g, Screen::MainMenu);
-    ClearLog(g);
+    ClearChoiceList(g);
     Log(g, "あなたは、この異空間に降臨した....");
     PlayEffect(g, "start.wav");
 }

@@ -81,4 +81,6 @@ void RunItem(Game& g, int item) {
     if (!entry.run || entry.run(g, chosen) == AfterAction::Rebuild) RebuildMenus(g);
 }
 
+void ClearChoiceList(Game& g) { g.menus.choices = ChoiceList{}; }
+
 }  // namespace kestrilon

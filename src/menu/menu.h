@@ -26,6 +26,8 @@ void RebuildMenus(Game& g);
 void OpenScreen(Game& g, Screen screen);
 void CloseScreens(Game& g);
 void RunItem(Game& g, int item);
+// Empties the card list beside the menu.
+void ClearChoiceList(Game& g);
 
 // Buttons of the current screen, once per frame (hover, slide, glow, the cancel label).
 void DrawMenus(Game& g);

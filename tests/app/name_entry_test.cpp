@@ -70,8 +70,21 @@ TEST_F(NameEntryTest, ConfirmedNameStartsANewGame) {
     EXPECT_FALSE(g.screen.nameBoxOpen);
     EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
     EXPECT_EQ(g.log.entries[0].text, "あなたは、この異空間に降臨した....");
-    EXPECT_TRUE(g.log.entries[1].text.empty());  // the log starts afresh
     EXPECT_EQ(os.played.back(), "start.wav");
+}
+
+TEST_F(NameEntryTest, ConfirmingEmptiesTheCardListAndKeepsTheLog) {
+    ChooseStart();
+    g.menus.choices.kind = 10;
+    g.menus.choices.rows = 2;
+    g.menus.choices.cards[0] = 3;
+    box.name_l = "Velna";
+    Button1Click(g, box);
+    EXPECT_EQ(g.menus.choices.kind, 0);
+    EXPECT_EQ(g.menus.choices.rows, 0);
+    EXPECT_EQ(g.menus.choices.cards[0], 0);
+    // The question for a name stays above the greeting.
+    EXPECT_EQ(g.log.entries[1].text, "この波動空間に突入するあなたの名前を入力して下さい");
 }
 
 TEST_F(NameEntryTest, AnsweringNoKeepsThePanelAndThePlayer) {
