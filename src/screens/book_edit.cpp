@@ -1,13 +1,30 @@
 // Book editing with its filter buttons, the pop-up of a chosen card, and the export options.
 #include <array>
+#include <string>
 #include <string_view>
 
+#include "data/capacity.h"
 #include "menu/menu.h"
 #include "screens/item_numbers.h"
 #include "screens/screens.h"
 #include "state/game.h"
+#include "text/text.h"
 
 namespace kestrilon {
+namespace {
+
+// Copies in the book being edited: the cards of its kind.
+int EditedBookCount(const Game& g) {
+    const int kind = g.screen.editBookKind;
+    int count = 0;
+    for (int id = 0; id < kCardIds; ++id) {
+        const int32_t n = g.player.BookContents[static_cast<size_t>(id)];
+        if (n > 0 && g.cards[id].kind == kind) count += n;
+    }
+    return count;
+}
+
+}  // namespace
 
 void BuildBookEdit(Game& g) {
     const Screen s = Screen::BookEdit;
@@ -38,6 +55,17 @@ void BuildCardActions(Game& g) {
     SetItem(g, kCardActionFirst + 2, s, "このカードを全て投入", CardAction::InsertAll);
     SetItem(g, kCardActionFirst + 3, s, "このカードを全て離脱", CardAction::RemoveAll);
     SetItem(g, kCardActionFirst + 4, s, "キャンセル", CardAction::Cancel, true);
+}
+
+void CardActionsOpened(Game& g) {
+    auto& flags = g.player.unlockFlags;
+    const int capacity = BookCapacity(g);
+    if (flags[kFlagBookFullHint] != 0 || EditedBookCount(g) < capacity) return;
+    flags[kFlagBookFullHint] = 1;
+    std::string hint = "→ブックに入れられるのは最初は";
+    AppendInt(hint, capacity);
+    hint += "枚まで。　　既に挿入済みのカードをまず減らしましょう";
+    ShowHint(g, hint);
 }
 
 void BuildExportOptions(Game& g) {

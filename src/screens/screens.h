@@ -35,6 +35,7 @@ AfterAction RunTitleMenu(Game& g, const tmenu& item);
 // book_edit.cpp: book editing, its card pop-up and the export options
 void BuildBookEdit(Game& g);
 void BuildCardActions(Game& g);
+void CardActionsOpened(Game& g);
 void BuildExportOptions(Game& g);
 AfterAction RunExportOptions(Game& g, const tmenu& item);
 

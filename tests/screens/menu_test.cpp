@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "persist/new_game.h"
+#include "data/capacity.h"
 #include "menu/menu.h"
 #include "state/game.h"
 #include "support/game_fixture.h"
@@ -319,6 +320,27 @@ TEST_F(MenuTest, HintsAreShownOnce) {
     g.player.CardCollection[222] = 1;  // the decoder is owned already
     OpenScreen(g, Screen::Shop);
     EXPECT_EQ(g.player.unlockFlags[kFlagShopHintStep], 3);
+}
+
+TEST_F(MenuTest, FullBookHintOnTheCardPopUpOnce) {
+    g.screen.editBookKind = 1;
+    g.player.BookContents[1] = 49;  // a dungeon card, one short of a full book
+    g.player.BookContents[1000] = 10;  // battle cards do not fill the dungeon book
+    OpenScreen(g, Screen::CardActions);
+    EXPECT_EQ(g.player.unlockFlags[kFlagBookFullHint], 0);
+
+    g.player.BookContents[1] = BookCapacity(g);
+    const std::string before = g.log.entries[0].text;
+    OpenScreen(g, Screen::CardActions);
+    EXPECT_EQ(g.player.unlockFlags[kFlagBookFullHint], 1);
+    EXPECT_NE(g.log.entries[0].text, before);
+    // The hint wraps; its first line carries the icon and the capacity.
+    EXPECT_EQ(g.log.entries[1].icon, "hint.bmp");
+    EXPECT_EQ(g.log.entries[1].text.rfind("→ブックに入れられるのは最初は50枚まで。", 0), 0u);
+
+    const std::string shown = g.log.entries[0].text;
+    OpenScreen(g, Screen::CardActions);
+    EXPECT_EQ(g.log.entries[0].text, shown);
 }
 
 }  // namespace
