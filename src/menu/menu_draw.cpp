@@ -193,7 +193,8 @@ void DrawCancelLabel(Game& g) {
     const int cancel = g.menus.cancelItem;
     if (cancel < 0 || !Placed(g, g.menus.items[static_cast<size_t>(cancel)])) return;
     const CancelLabel r = CancelLabelRect(g);
-    const bool over = r.Contains(g.input.ClickX, g.input.ClickY);
+    // A button under the pointer has it; the label lies over the buttons' lower edge.
+    const bool over = g.menus.hovered < 0 && r.Contains(g.input.ClickX, g.input.ClickY);
     const Colour colour = g.screen.Current() == Screen::DungeonHand ? 0x666666 : 0x888888;
     std::string& label = g.menus.textBuffer;
     label = kCancelPrefix;
@@ -230,13 +231,14 @@ int MenuItemAt(const Game& g, int x, int y) {
 void MenuLeftClick(Game& g) {
     const int x = g.input.ClickX;
     const int y = g.input.ClickY;
-    // The label lies over the buttons; a click on it belongs to the cancel item alone.
-    if (CancelLabelRect(g).Contains(x, y)) {
-        RunItem(g, g.menus.cancelItem);
+    // The label lies over the lower edge of the buttons; it takes only the clicks that
+    // miss them.
+    const int item = MenuItemAt(g, x, y);
+    if (item >= 0) {
+        if (g.menus.items[static_cast<size_t>(item)].disabled != 1) RunItem(g, item);
         return;
     }
-    const int item = MenuItemAt(g, x, y);
-    if (item >= 0 && g.menus.items[static_cast<size_t>(item)].disabled != 1) RunItem(g, item);
+    if (CancelLabelRect(g).Contains(x, y)) RunItem(g, g.menus.cancelItem);
 }
 
 void DrawMenus(Game& g) {

@@ -273,6 +273,24 @@ TEST_F(MenuTest, CancelItemAndItsLabel) {
     EXPECT_EQ(g.screen.Current(), Screen::Options);
 }
 
+TEST_F(MenuTest, CancelLabelLeavesClicksToTheButtonBeneath) {
+    g.player.unlockFlags[kFlagShop] = 1;
+    g.player.unlockFlags[kFlagSynthesis] = 1;
+    g.player.unlockFlags[kFlagAltar] = 1;
+    g.player.spSlotRights = 1;
+    g.player.battleOrbs[3] = 1;
+    OpenScreen(g, Screen::MainMenu);  // nine entries: "戦いの宝珠" ends the second row
+    for (int i = 0; i < 8; ++i) DrawMenus(g);
+    ASSERT_TRUE(CancelLabelRect(g).Contains(790, 590));
+    g.input.ClickX = 790;
+    g.input.ClickY = 590;
+    g.layers.bak.Clear(0);
+    DrawMenus(g);
+    EXPECT_EQ(g.menus.hovered, Number("戦いの宝珠"));
+    MenuLeftClick(g);
+    EXPECT_EQ(g.screen.Current(), Screen::OrbList);
+}
+
 TEST_F(MenuTest, HoverFramesTheButtonOnTheOverlay) {
     OpenScreen(g, Screen::SoundVolume);
     for (int i = 0; i < 8; ++i) DrawMenus(g);  // let the buttons arrive
