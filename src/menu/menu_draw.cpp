@@ -75,6 +75,17 @@ void DrawCardPicture(Game& g, const tmenu& item, const titem& card) {
     for (int y = item.curY; y < item.curY + item.height; y += 2) cg.Line(item.curX, y, item.curX + item.width, y, 0);
 }
 
+// A card drawn into a hand slot glows, fading as the slot's counter runs down.
+void DrawNewCardGlow(Game& g, const tmenu& item, int index) {
+    const int slot = index - kHandItemFirst;
+    if (slot < 0 || slot >= kHandSlots) return;
+    const bool fight = g.battle.battleOn >= 1;
+    int32_t& counter = g.menus.handHighlight[fight ? 1 : 0][static_cast<size_t>(slot)];
+    if (counter <= 0) return;
+    --counter;
+    InnerFrame(g.layers.bak, item, 2, 3, ShiftColour(fight ? 0x221100 : 0x002200, 4 * counter));
+}
+
 void DrawCardMarks(Game& g, const tmenu& item, const titem& card) {
     Bitmap& cg = g.layers.cg;
     int64_t star = -1;
@@ -110,26 +121,17 @@ void DrawHandTexts(Game& g, const tmenu& item, const titem& card) {
         const int x = item.rightAlign == 1 ? item.curX + item.width - 8 - w : item.curX + (item.width - w) / 2;
         cg.Text(x, item.curY + 10, tag, small, tagColour);
     }
-    // Only the costs a card has are shown; most dungeon cards have none.
     std::string& mp = g.menus.textBuffer;
     std::string& tp = g.menus.textBuffer2;
-    mp.clear();
-    tp.clear();
-    if (card.mpCost > 0) {
-        mp = "MP -";
-        AppendInt(mp, card.mpCost);
-    }
-    if (card.tpCost > 0) {
-        tp = mp.empty() ? "TP -" : " TP -";
-        AppendInt(tp, card.tpCost);
-    }
-    if (mp.empty() && tp.empty()) return;
-    const int mpWidth = mp.empty() ? 0 : cg.TextWidth(mp, small);
-    const int total = mpWidth + (tp.empty() ? 0 : cg.TextWidth(tp, small));
-    const int x = item.curX + (item.width - total) / 2;
+    mp = "MP -";
+    AppendInt(mp, card.mpCost);
+    tp = " TP -";
+    AppendInt(tp, card.tpCost);
+    const int mpWidth = cg.TextWidth(mp, small);
+    const int x = item.curX + (item.width - mpWidth - cg.TextWidth(tp, small)) / 2;
     const int y = item.curY + item.height / 2 + 20;
-    if (!mp.empty()) cg.Text(x, y, mp, small, 0x9933CC);
-    if (!tp.empty()) cg.Text(x + mpWidth, y, tp, small, 0x88CC33);
+    cg.Text(x, y, mp, small, 0x9933CC);
+    cg.Text(x + mpWidth, y, tp, small, 0x88CC33);
 }
 
 void DrawDiscardCost(Game& g, const tmenu& item) {
@@ -172,6 +174,7 @@ void DrawItem(Game& g, int index) {
         g.menus.hovered = index;
         InnerFrame(g.layers.bak, item, 1, 3, HoverColour(g));
     }
+    if (hand) DrawNewCardGlow(g, item, index);
     if (hand && card) DrawCardMarks(g, item, *card);
     if ((hand || screen == Screen::WalkMenu || screen == Screen::FightMenu) && card) DrawHandTexts(g, item, *card);
     if (screen == Screen::WalkMenu && card) DrawDiscardCost(g, item);

@@ -5,6 +5,7 @@
 #include "persist/new_game.h"
 #include "data/capacity.h"
 #include "menu/menu.h"
+#include "render/colour.h"
 #include "state/game.h"
 #include "support/game_fixture.h"
 
@@ -338,6 +339,72 @@ TEST_F(MenuTest, HintsAreShownOnce) {
     g.player.CardCollection[222] = 1;  // the decoder is owned already
     OpenScreen(g, Screen::Shop);
     EXPECT_EQ(g.player.unlockFlags[kFlagShopHintStep], 3);
+}
+
+class HandButtonTest : public MenuTest {
+protected:
+    static constexpr int kSlot = 2;
+    static constexpr int kX = 400;
+    static constexpr int kY = 400;
+
+    // A hand button for card 1 in slot 2, already slid into place.
+    tmenu& PlaceHandCard() {
+        OpenScreen(g, Screen::DungeonHand);
+        tmenu& item = g.menus.items[static_cast<size_t>(kHandItemFirst + kSlot)];
+        item.screen = ScreenCode(Screen::DungeonHand);
+        item.caption = "手札";
+        item.card = 1;
+        item.visible = 1;
+        item.x = item.curX = kX;
+        item.y = item.curY = kY;
+        g.input.ClickX = 10;  // the pointer away from every button
+        g.input.ClickY = 10;
+        g.layers.cg.Clear(0);
+        g.layers.bak.Clear(0);
+        return item;
+    }
+
+    // Whether some pixel of the cost line under the caption passes the test.
+    template <class Test>
+    bool CostLineHas(Test test) {
+        for (int y = kY + 70; y < kY + 86; ++y)
+            for (int x = kX; x < kX + 200; ++x)
+                if (test(g.layers.cg.Pixel(x, y))) return true;
+        return false;
+    }
+};
+
+TEST_F(HandButtonTest, BothCostsShowEvenWhenNothing) {
+    PlaceHandCard();
+    g.cards[1].mpCost = 0;
+    g.cards[1].tpCost = 0;
+    DrawMenus(g);
+    EXPECT_TRUE(CostLineHas([](Colour c) { return RedOf(c) > GreenOf(c) + 80; }));    // "MP -0"
+    EXPECT_TRUE(CostLineHas([](Colour c) { return GreenOf(c) > RedOf(c) + 80; }));    // "TP -0"
+}
+
+TEST_F(HandButtonTest, NewCardGlowsWhileItsCounterRunsDown) {
+    PlaceHandCard();
+    g.menus.handHighlight[0][kSlot] = 32;
+    DrawMenus(g);
+    EXPECT_EQ(g.menus.handHighlight[0][kSlot], 31);
+    const Colour walk = ShiftColour(0x002200, 4 * 31);
+    EXPECT_EQ(g.layers.bak.Pixel(kX + 1, kY + 50), 0u);  // 2 pixels inside, 3 wide
+    EXPECT_EQ(g.layers.bak.Pixel(kX + 2, kY + 50), walk);
+    EXPECT_EQ(g.layers.bak.Pixel(kX + 4, kY + 50), walk);
+    EXPECT_EQ(g.layers.bak.Pixel(kX + 5, kY + 50), 0u);
+
+    // In a fight the battle hand's counter glows in the fight colour.
+    g.battle.battleOn = 1;
+    g.menus.handHighlight[1][kSlot] = 1;
+    g.layers.bak.Clear(0);
+    DrawMenus(g);
+    EXPECT_EQ(g.menus.handHighlight[1][kSlot], 0);
+    EXPECT_EQ(g.menus.handHighlight[0][kSlot], 31);
+    EXPECT_EQ(g.layers.bak.Pixel(kX + 3, kY + 50), ShiftColour(0x221100, 0));
+    g.layers.bak.Clear(0);
+    DrawMenus(g);
+    EXPECT_EQ(g.layers.bak.Pixel(kX + 3, kY + 50), 0u);
 }
 
 TEST_F(MenuTest, FullBookHintOnTheCardPopUpOnce) {
