@@ -34,6 +34,47 @@ TEST(NameEdit, TakesUpToSixteenLetters) {
     EXPECT_TRUE(empty.name_l.empty());
 }
 
+class NameBoxDrawTest : public testing::GameTest {
+protected:
+    // Rows of the edit that hold dark ink: the height of the typed text.
+    int InkHeight(std::string_view name) {
+        NameBox box;
+        box.name_l = name;
+        g.frame.FrameTick = 5;  // caret off
+        g.layers.cg.Clear(0);
+        DrawNameBox(g, box);
+        int top = -1, bottom = -1;
+        for (int y = 420; y < 510; ++y)
+            for (int x = 190; x < 780; ++x)
+                if (g.layers.cg.Pixel(x, y) == 0) {
+                    if (top < 0) top = y;
+                    bottom = y;
+                    break;
+                }
+        return top < 0 ? 0 : bottom - top + 1;
+    }
+};
+
+TEST_F(NameBoxDrawTest, EditTextIsEightyPixelsHigh) {
+    // Capitals of an 80-pixel font stand well over 50 pixels; a 40-point one stays below 45.
+    EXPECT_GT(InkHeight("H"), 50);
+    EXPECT_LT(InkHeight("H"), 80);
+}
+
+TEST_F(NameBoxDrawTest, LongNameKeepsItsEndInTheEdit) {
+    // Sixteen wide letters do not fit: the start scrolls out, the end stays visible.
+    NameBox box;
+    box.name_l = "WWWWWWWWWWWWWWWW";
+    g.frame.FrameTick = 5;
+    g.layers.cg.Clear(0);
+    DrawNameBox(g, box);
+    bool inkNearTheEnd = false;
+    for (int x = 650; x < 789; ++x) inkNearTheEnd = inkNearTheEnd || RedOf(g.layers.cg.Pixel(x, 465)) < 64;
+    EXPECT_TRUE(inkNearTheEnd);
+    const Colour border = g.layers.cg.Pixel(180, 465);
+    for (int y = 420; y < 510; ++y) EXPECT_EQ(g.layers.cg.Pixel(789, y), border) << y;  // no ink over the edge
+}
+
 class NameEntryTest : public testing::GameTest {
 protected:
     void SetUp() override {
