@@ -242,10 +242,6 @@ void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, 
     }
 }
 
-void Canvas::OrStretch(const Canvas& src, Rect dst) {
-    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, [](uint32_t& d, uint32_t s) { d |= s; });
-}
-
 void Canvas::Line(int x1, int y1, int x2, int y2, Colour c, int penWidth) {
     const Point points[] = {{x1, y1}, {x2, y2}};
     Polyline(points, c, penWidth);

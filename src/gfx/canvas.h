@@ -97,7 +97,6 @@ public:
     // Bitwise OR of the source pixels onto this canvas (key-coloured pixels of a
     // transparent source are skipped).
     void OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx = 0, int sy = 0);
-    void OrStretch(const Canvas& src, Rect dst);  // key-coloured pixels of a transparent source are skipped
 
     // Lines include their start point and exclude their end point.
     void Line(int x1, int y1, int x2, int y2, Colour c, int penWidth = 1);

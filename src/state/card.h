@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/expects.h"
+
 namespace kestrilon {
 
 constexpr int kCardIds = 7000;
@@ -70,14 +72,19 @@ struct titem {
 
     bool Exists() const { return !name.empty(); }
 };
-using Card = titem;
 
 struct CardDatabase {
     std::array<titem, kCardIds> cards;
     titem preview;  // the strengthening screen's look one level ahead
 
-    titem& operator[](int id) { return cards[static_cast<size_t>(id)]; }
-    const titem& operator[](int id) const { return cards[static_cast<size_t>(id)]; }
+    titem& operator[](int id) {
+        EXPECTS(ValidId(id));
+        return cards[static_cast<size_t>(id)];
+    }
+    const titem& operator[](int id) const {
+        EXPECTS(ValidId(id));
+        return cards[static_cast<size_t>(id)];
+    }
     static bool ValidId(int id) { return id >= 0 && id < kCardIds; }
 };
 

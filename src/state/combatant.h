@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/expects.h"
+
 namespace kestrilon {
 
 // One status: turns or charges left (> 0 = active) and, where it has one, its strength.
@@ -89,7 +91,6 @@ struct tseirei {
 
     bool Present() const { return hp > 0 && !name.empty(); }
 };
-using SummonSlot = tseirei;
 
 enum BattleKind : int32_t { kOrdinaryEnemy = 0, kBossEnemy = 1, kExEnemy = 2, kExtremeEnemy = 3 };
 
@@ -141,10 +142,7 @@ struct tenemy {
     int32_t templateId = 0;
     std::array<tseirei, kSummonSlots> summons;
 
-    bool Occupied() const { return !name.empty(); }
 };
-using EnemyTemplate = tenemy;
-using Combatant = tenemy;
 
 constexpr int kCombatantRows = 20;  // row 0 the player, 1 .. 19 enemy slots
 constexpr int kPlayerRow = 0;
@@ -153,9 +151,14 @@ struct CombatantTable {
     tenemy blank;  // all zero, copied over a row to clear it
     std::array<tenemy, kCombatantRows> rows;
 
-    tenemy& operator[](int row) { return rows[static_cast<size_t>(row)]; }
-    const tenemy& operator[](int row) const { return rows[static_cast<size_t>(row)]; }
-    static bool ValidRow(int row) { return row >= 0 && row < kCombatantRows; }
+    tenemy& operator[](int row) {
+        EXPECTS(row >= 0 && row < kCombatantRows);
+        return rows[static_cast<size_t>(row)];
+    }
+    const tenemy& operator[](int row) const {
+        EXPECTS(row >= 0 && row < kCombatantRows);
+        return rows[static_cast<size_t>(row)];
+    }
 };
 
 }  // namespace kestrilon
