@@ -61,13 +61,13 @@ void HandleClick(Game& g, int x, int y, MouseButton button) {
     if (in.ClickKind == 1) MenuLeftClick(g);
 
     FrameState& f = g.frame;
-    if (f.TitleState == -2) {
-        f.TitleState = -1;
+    if (f.TitleState == TitleCode(TitleState::Splash)) {
+        f.TitleState = TitleCode(TitleState::Picture);
         ShowTitlePictures(g);
         return;
     }
-    if (f.TitleState == -1) {
-        f.TitleState = 0;
+    if (f.TitleState == TitleCode(TitleState::Picture)) {
+        f.TitleState = TitleCode(TitleState::Game);
         OpenScreen(g, Screen::TitleMenu);
         return;
     }
@@ -75,7 +75,7 @@ void HandleClick(Game& g, int x, int y, MouseButton button) {
 }
 
 void ResetRequest(Game& g) {
-    if (g.frame.TitleState >= 0) return;
+    if (g.frame.TitleState >= TitleCode(TitleState::Game)) return;
     if (!g.os.Confirm("初期化したいときは、はいを押してね")) return;
     NewGameValues(g);
 }
