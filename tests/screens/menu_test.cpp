@@ -129,6 +129,14 @@ TEST_F(MenuTest, EventEntriesHideWhileSlotsWaitOrTheRunHadOne) {
     EXPECT_TRUE(HasEvent());
 }
 
+TEST_F(MenuTest, EveryScreenOpensWithAButton) {
+    for (int code = 1; code < kScreenCount; ++code) {
+        OpenScreen(g, ScreenFromCode(code));
+        EXPECT_EQ(g.screen.GameScene, code);
+        EXPECT_GE(g.menus.placedCount, 1) << code;
+    }
+}
+
 TEST_F(MenuTest, ItemsAreLaidOutInAGridAndSlideIn) {
     OpenScreen(g, Screen::SubMenu);
     const tmenu* fourth = Find("メインメニューへ");
