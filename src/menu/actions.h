@@ -51,6 +51,7 @@ enum class ExportAction : int32_t { Order = 1, Back = 99 };
 
 // The dungeon list screens: an entry's action is the dungeon it stands for.
 enum class ListAction : int32_t { Previous = 97, Next = 98, Back = 99 };
+constexpr bool IsDungeonEntry(int32_t action) { return action >= 1 && action < ActionCode(ListAction::Previous); }
 enum class CatalogueAction : int32_t { Back = 99 };
 
 enum class HandAction : int32_t { Menu = 9 };

@@ -150,7 +150,7 @@ AfterAction RunDungeonList(Game& g, const tmenu& item) {
 }
 
 AfterAction RunCatalogueList(Game& g, const tmenu& item) {
-    if (item.action >= 1 && item.action < ActionCode(ListAction::Previous)) {
+    if (IsDungeonEntry(item.action)) {
         g.menus.catalogueDungeon = item.param;
         Log(g, g.dungeon.table[static_cast<size_t>(item.param)].name + "のカード取得状況です");
         OpenScreen(g, Screen::Catalogue);
