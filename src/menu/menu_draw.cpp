@@ -80,10 +80,10 @@ void DrawNewCardGlow(Game& g, const tmenu& item, int index) {
     const int slot = index - kHandItemFirst;
     if (slot < 0 || slot >= kHandSlots) return;
     const bool fight = g.battle.battleOn >= 1;
-    int32_t& counter = g.menus.handHighlight[fight ? 1 : 0][static_cast<size_t>(slot)];
-    if (counter <= 0) return;
-    --counter;
-    InnerFrame(g.layers.bak, item, 2, 3, ShiftColour(fight ? 0x221100 : 0x002200, 4 * counter));
+    int32_t& glow = (fight ? g.books.battleHand : g.books.dungeonHand)[static_cast<size_t>(slot)].glow;
+    if (glow <= 0) return;
+    --glow;
+    InnerFrame(g.layers.bak, item, 2, 3, ShiftColour(fight ? 0x221100 : 0x002200, 4 * glow));
 }
 
 void DrawCardMarks(Game& g, const tmenu& item, const titem& card) {

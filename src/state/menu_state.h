@@ -7,7 +7,6 @@
 namespace kestrilon {
 
 constexpr int kMenuItems = 3000;
-constexpr int kHandSlots = 8;
 constexpr int kChoiceRows = 23;  // rows of one page of a card list
 
 struct tmenu {
@@ -60,9 +59,6 @@ struct MenuTable {
     bool scoreSendFailed = false;
     bool closeRequested = false;  // "はい" on the quit question: the window should close
     ChoiceList choices;
-    // New-card highlight counters of the hand slots, [0] the dungeon hand and [1] the
-    // battle hand: a drawn card sets its slot's counter, the hand button counts it down.
-    std::array<std::array<int32_t, kHandSlots>, 2> handHighlight{};
     // Texts composed while drawing, kept so that a frame does not allocate.
     mutable std::string textBuffer;
     std::string textBuffer2;

@@ -393,9 +393,9 @@ TEST_F(HandButtonTest, BothCostsShowEvenWhenNothing) {
 
 TEST_F(HandButtonTest, NewCardGlowsWhileItsCounterRunsDown) {
     PlaceHandCard();
-    g.menus.handHighlight[0][kSlot] = 32;
+    g.books.dungeonHand[kSlot].glow = kNewCardGlow;
     DrawMenus(g);
-    EXPECT_EQ(g.menus.handHighlight[0][kSlot], 31);
+    EXPECT_EQ(g.books.dungeonHand[kSlot].glow, 31);
     const Colour walk = ShiftColour(0x002200, 4 * 31);
     EXPECT_EQ(g.layers.bak.Pixel(kX + 1, kY + 50), 0u);  // 2 pixels inside, 3 wide
     EXPECT_EQ(g.layers.bak.Pixel(kX + 2, kY + 50), walk);
@@ -404,11 +404,11 @@ TEST_F(HandButtonTest, NewCardGlowsWhileItsCounterRunsDown) {
 
     // In a fight the battle hand's counter glows in the fight colour.
     g.battle.battleOn = 1;
-    g.menus.handHighlight[1][kSlot] = 1;
+    g.books.battleHand[kSlot].glow = 1;
     g.layers.bak.Clear(0);
     DrawMenus(g);
-    EXPECT_EQ(g.menus.handHighlight[1][kSlot], 0);
-    EXPECT_EQ(g.menus.handHighlight[0][kSlot], 31);
+    EXPECT_EQ(g.books.battleHand[kSlot].glow, 0);
+    EXPECT_EQ(g.books.dungeonHand[kSlot].glow, 31);
     EXPECT_EQ(g.layers.bak.Pixel(kX + 3, kY + 50), ShiftColour(0x221100, 0));
     g.layers.bak.Clear(0);
     DrawMenus(g);
