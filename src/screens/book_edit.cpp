@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "books/books.h"
 #include "data/capacity.h"
 #include "menu/menu.h"
 #include "screens/item_numbers.h"
@@ -11,20 +12,6 @@
 #include "text/text.h"
 
 namespace kestrilon {
-namespace {
-
-// Copies in the book being edited: the cards of its kind.
-int EditedBookCount(const Game& g) {
-    const int kind = g.screen.editBookKind;
-    int count = 0;
-    for (int id = 0; id < kCardIds; ++id) {
-        const int32_t n = g.player.BookContents[static_cast<size_t>(id)];
-        if (n > 0 && g.cards[id].kind == kind) count += n;
-    }
-    return count;
-}
-
-}  // namespace
 
 void BuildBookEdit(Game& g) {
     const Screen s = Screen::BookEdit;
@@ -60,7 +47,7 @@ void BuildCardActions(Game& g) {
 void CardActionsOpened(Game& g) {
     auto& flags = g.player.unlockFlags;
     const int capacity = BookCapacity(g);
-    if (flags[kFlagBookFullHint] != 0 || EditedBookCount(g) < capacity) return;
+    if (flags[kFlagBookFullHint] != 0 || BookCardCount(g) < capacity) return;
     flags[kFlagBookFullHint] = 1;
     std::string hint = "→ブックに入れられるのは最初は";
     AppendInt(hint, capacity);
