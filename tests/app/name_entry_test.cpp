@@ -140,20 +140,15 @@ TEST_F(NameEntryTest, AnsweringNoKeepsThePanelAndThePlayer) {
     EXPECT_EQ(g.screen.Current(), Screen::TitleMenu);
 }
 
-TEST_F(NameEntryTest, EmptyNameIsAcceptedAndAskedForAgain) {
+TEST_F(NameEntryTest, EmptyNameIsAcceptedAndAskedForAgainUnderANewNumber) {
     ChooseStart();
     Button1Click(g, box);
     EXPECT_EQ(os.questions.back(), "【】という名前でよろしいですか？");
     EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
+    const int first = g.player.playerNumber;
     OpenScreen(g, Screen::TitleMenu);
     ChooseStart();
     EXPECT_TRUE(g.screen.nameBoxOpen);
-}
-
-TEST_F(NameEntryTest, PlayerNumberIsDrawnForEveryName) {
-    box.name_l = "One";
-    Button1Click(g, box);
-    const int first = g.player.playerNumber;
     box.name_l = "Two";
     Button1Click(g, box);
     EXPECT_NE(g.player.playerNumber, first);

@@ -231,29 +231,17 @@ TEST_F(MenuTest, EditScreensSitLowerAndFiltersAreSmall) {
     EXPECT_EQ(Find("Ability")->action, 20);
 }
 
-TEST_F(MenuTest, CardPictureOption) {
-    OpenScreen(g, Screen::CardPictures);
+TEST_F(MenuTest, OptionButtonsActInPlaceAndBackLeadsUp) {
+    OpenScreen(g, Screen::SoundVolume);
+    Choose("音量を下げる");
+    EXPECT_EQ(g.player.soundVolume, -400);
+    EXPECT_EQ(g.screen.Current(), Screen::SoundVolume);  // the buttons stay for another press
+    Choose("戻る");
+    Choose("絵");
     Choose("カード絵有り");
     EXPECT_TRUE(g.menus.cardPictures);
-    EXPECT_EQ(g.log.entries[0].text, "カード絵　有り");
-    Choose("カード絵無し");
-    EXPECT_FALSE(g.menus.cardPictures);
     Choose("戻る");
     EXPECT_EQ(g.screen.Current(), Screen::Options);
-}
-
-TEST_F(MenuTest, VolumeStopsAtItsFloorAndCeiling) {
-    OpenScreen(g, Screen::SoundVolume);
-    g.player.soundVolume = -3900;
-    Choose("音量を下げる");
-    EXPECT_EQ(g.player.soundVolume, -4000);
-    EXPECT_EQ(g.log.entries[0].text, "音量＝-4000");
-    Choose("音量を下げる");
-    EXPECT_EQ(g.player.soundVolume, -4000);
-    g.player.soundVolume = -200;
-    Choose("音量を上げる");
-    EXPECT_EQ(g.player.soundVolume, 0);
-    EXPECT_EQ(g.screen.Current(), Screen::SoundVolume);  // the buttons stay for another press
 }
 
 TEST_F(MenuTest, WebPagesAskFirst) {
