@@ -4,8 +4,9 @@
 
 #include "app/frame.h"
 #include "app/input.h"
-#include "persist/save_file.h"
+#include "content/content_problems.h"
 #include "menu/menu.h"
+#include "persist/save_file.h"
 #include "sound/sound.h"
 #include "text/text.h"
 
@@ -35,6 +36,7 @@ void TForm1::FormCreate() {
     }
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);
 
+    ReportContentProblems();
     RebuildMenus(g);
     Load(g);
 
