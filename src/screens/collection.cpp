@@ -1,6 +1,9 @@
 // The shop, synthesis and altar screens: their lists act on their own, the menu holds the
 // way back.
+#include <array>
+
 #include "menu/menu.h"
+#include "screens/card_references.h"
 #include "screens/item_numbers.h"
 #include "screens/screens.h"
 #include "state/game.h"
@@ -8,9 +11,12 @@
 namespace kestrilon {
 namespace {
 
-constexpr int kCardOfDecoding = 222;
+constexpr CardReference kDecoder = CardWithId(222, CardKind::Dungeon, "shop hint: the decoding card");
+constexpr std::array kCardReferences = {kDecoder};
 
 }  // namespace
+
+std::span<const CardReference> ScreenCardReferences() { return kCardReferences; }
 
 void BuildShop(Game& g) { SetItem(g, kShopBack, Screen::Shop, "戻る", CollectionAction::Back, true); }
 
@@ -19,7 +25,7 @@ void ShopOpened(Game& g) {
     if (flags[kFlagShopHintStep] == 1) {
         ++flags[kFlagShopHintStep];
         ShowHint(g, "→最初のお薦めは[脱出ポッド]です。");
-    } else if (flags[kFlagShopHintStep] == 3 && g.player.CardCollection[kCardOfDecoding] < 1) {
+    } else if (flags[kFlagShopHintStep] == 3 && g.player.CardCollection[kDecoder.id] < 1) {
         ++flags[kFlagShopHintStep];
         ShowHint(g, "→[解読]のカードはお薦めです。これをダンジョン内で使用することでしか入手できないカードもあります");
     }
