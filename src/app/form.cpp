@@ -5,8 +5,8 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "content/content_problems.h"
+#include "menu/menu.h"
 #include "persist/save_file.h"
-#include "screens/menu.h"
 #include "sound/sound.h"
 #include "text/text.h"
 
