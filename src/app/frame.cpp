@@ -7,8 +7,8 @@
 #include "battle/battle_tick.h"
 #include "data/stats.h"
 #include "render/background.h"
+#include "menu/menu.h"
 #include "render/effects.h"
-#include "screens/menu.h"
 #include "state/game.h"
 
 namespace kestrilon {
@@ -21,7 +21,7 @@ void ComposeTitleFrame(Game& g) {
     // The surface needs no clearing: the full-screen background copy covers every pixel.
     l.bak.Clear(0);
     l.cg.Copy(l.LayerTable[kLayerBackground], 0, 0, kScreenWidth, kScreenHeight);
-    if (g.frame.TitleState == TitleCode(TitleStage::Splash)) {
+    if (g.frame.TitleState == TitleCode(TitleState::Splash)) {
         const Font font{.size = 20, .bold = true};
         const Size size = l.cg.TextExtent(kSplashText, font);
         l.cg.Text(400 - size.width / 2, 300 - size.height / 2, kSplashText, font, Rgb(255, 255, 255));
@@ -88,7 +88,7 @@ void ComposeFrame(Game& g) {
     FrameState& f = g.frame;
     ++f.FramesThisSecond;
     if (++f.FrameTick > 999) f.FrameTick = 0;
-    if (f.TitleState <= TitleCode(TitleStage::TitlePicture)) {
+    if (f.TitleState <= TitleCode(TitleState::Picture)) {
         ComposeTitleFrame(g);
         return;
     }

@@ -2,10 +2,10 @@
 
 namespace kestrilon {
 
-// Where the game stands before play: TitleState holds one of these, or any value of
-// InGame and above once the title menu has been reached.
-enum class TitleStage : int { Splash = -2, TitlePicture = -1, InGame = 0 };
-constexpr int TitleCode(TitleStage stage) { return static_cast<int>(stage); }
+// The way into the game: the splash, the title picture, then play. FrameState keeps the
+// number; TitleCode converts.
+enum class TitleState : int { Splash = -2, Picture = -1, Game = 0 };
+constexpr int TitleCode(TitleState state) { return static_cast<int>(state); }
 
 // The zoom-picture layer: a picture grows in around (500, 200) and stays, or slides out
 // downwards; the two start values reset the size and move on at once.
@@ -16,7 +16,7 @@ struct FrameState {
     int FramesThisSecond = 0;
     double NextRateCheck = 0;   // seconds on the platform clock; 0 lets the first tick check at once
     int FrameTick = 0;          // 0 .. 999
-    int TitleState = TitleCode(TitleStage::Splash);
+    int TitleState = TitleCode(kestrilon::TitleState::Splash);  // Game or more once playing
     int BackgroundDirty = 0;
     int PictureLock = 0;
     int ShakeCounter = 0;

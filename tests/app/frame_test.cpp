@@ -11,7 +11,7 @@ namespace {
 class FrameTest : public testing::GameTest {
 protected:
     void SetUp() override {
-        g.frame.TitleState = TitleCode(TitleStage::InGame);
+        g.frame.TitleState = TitleCode(TitleState::Game);
     }
     int RateAfter(int frames, int interval) {
         g.frame.timerInterval = interval;
@@ -206,7 +206,7 @@ TEST(Splash, TitlePictureShowsBehindTheText) {
     form.FormCreate();
     form.Timer1Timer();
     EXPECT_EQ(form.Surface().Pixel(10, 10), Rgb(40, 0, 60));
-    form.game().frame.TitleState = TitleCode(TitleStage::TitlePicture);
+    form.game().frame.TitleState = TitleCode(TitleState::Picture);
     form.Timer1Timer();
     EXPECT_EQ(form.Surface().Pixel(400, 300), Rgb(40, 0, 60));  // no splash text any more
 }

@@ -143,7 +143,7 @@ TEST_F(FrameAllocationTest, LogCaptionsAndSplashDrawWithoutAllocating) {
     EXPECT_EQ(mallocCalls.load(), 0) << "game frames";
     EXPECT_EQ(newCalls.load(), 0);
 
-    g.frame.TitleState = TitleCode(TitleStage::Splash);
+    g.frame.TitleState = TitleCode(TitleState::Splash);
     ComposeFrame(g);
     StartCounting();
     for (int i = 0; i < 3; ++i) ComposeFrame(g);
