@@ -27,7 +27,7 @@ void TForm1::FormCreate() {
     l.bak.Clear(0);
     if (haveTitle) l.bak.Copy(l.haikei, 0, 0, kScreenWidth, kScreenHeight);
     l.cg.Clear(0);
-    g.frame.TitleState = -2;
+    g.frame.TitleState = TitleCode(TitleState::Splash);
 
     for (int slot : {kLayerBackground, kLayerComposed}) {
         Bitmap& layer = l.LayerTable[static_cast<size_t>(slot)];
