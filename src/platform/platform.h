@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace kestrilon {
 
@@ -43,6 +44,9 @@ public:
     virtual HttpReply HttpGet(const std::string& url) = 0;
     // Opens a web page in the desktop's browser; false when that failed.
     virtual bool OpenUrl(const std::string& url) = 0;
+
+    // Each line the game logs, as it is logged; for tools that print a play-through.
+    virtual void Logged(std::string_view /*text*/, std::string_view /*colourName*/) {}
 };
 
 }  // namespace kestrilon

@@ -94,6 +94,7 @@ void LogIcon(Game& g, std::string_view text, std::string_view colourName, std::s
 }
 
 void LogBadge(Game& g, std::string_view text, std::string_view colourName, int badge, std::string_view icon) {
+    g.os.Logged(text, colourName);
     const int code = ColourCode(colourName);
     if (g.dungeon.entered == 0) badge = 0;
     MessageLog& log = g.log;

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/form.h"
 #include "persist/save_file.h"
 #include "support/fake_platform.h"
+#include "support/play.h"
 #include "text/text.h"
 
 namespace kestrilon {
 namespace {
+
+using testing::Click;
+using testing::ClickCaption;
+using testing::Frames;
+using testing::ReadFile;
 
 std::string Line(const std::string& bytes, int n) {
     size_t start = 0;
@@ -22,24 +26,6 @@ size_t LineCount(const std::string& bytes) {
     size_t n = 0;
     for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++n;
     return n;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Frames(TForm1& form, int n) {
-    for (int i = 0; i < n; ++i) form.Timer1Timer();
-}
-
-void Click(TForm1& form, int x, int y, MouseButton button = MouseButton::Left) {
-    form.cgMouseMove(x, y);
-    form.cgMouseDown(x, y, button);
-    form.cgMouseUp();
-    Frames(form, 1);
 }
 
 TEST(FirstStart, NameACharacterAndFindHerAgain) {
@@ -54,10 +40,10 @@ TEST(FirstStart, NameACharacterAndFindHerAgain) {
         Click(form, 400, 300);  // title picture
         ASSERT_EQ(form.game().screen.GameScene, 5);
         Frames(form, 8);
-        Click(form, 300, 450);  // "スタート"
+        ClickCaption(form, "スタート");
         ASSERT_TRUE(form.game().screen.nameBoxOpen);
         form.name_lTextInput("Velna");
-        Click(form, 700, 560);  // "OK"
+        ClickCaption(form, "OK");
         EXPECT_EQ(form.game().screen.GameScene, 1);
         EXPECT_EQ(form.game().player.playerName, "Velna");
         const int number = form.game().player.playerNumber;
@@ -78,7 +64,7 @@ TEST(FirstStart, NameACharacterAndFindHerAgain) {
     Click(again, 400, 300);
     Click(again, 400, 300);
     Frames(again, 8);
-    Click(again, 300, 450);  // a named player goes straight to the main menu
+    ClickCaption(again, "スタート");  // a named player goes straight to the main menu
     EXPECT_FALSE(again.game().screen.nameBoxOpen);
     EXPECT_EQ(again.game().screen.GameScene, 1);
     EXPECT_EQ(again.game().log.entries[0].text, "旅の再開です....");

@@ -1,63 +1,9 @@
 #pragma once
-// A platform for tests: a clock the test advances, recorded sounds and music, scripted
-// dialog answers and a temporary program folder that is removed afterwards.
-#include <deque>
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "platform/platform.h"
+// The name the tests use for the scripted platform.
+#include "scripted_platform.h"
 
 namespace kestrilon::testing {
 
-class FakePlatform : public Platform {
-public:
-    FakePlatform();
-    ~FakePlatform() override;
-
-    double Now() override { return clock; }
-    uint64_t ClockSeed() override { return 12345; }
-    const std::filesystem::path& ProgramFolder() const override { return folder_; }
-
-    int LoadWave(const std::filesystem::path& file) override;
-    void PlayWave(int handle, int volumeCentibels) override;
-    bool PlayMusic(const std::filesystem::path& file) override;
-    void StopMusic() override;
-    bool MusicFinished() override;
-
-    bool Confirm(const std::string& text) override;
-    void MessageBox(const std::string& text) override;
-    HttpReply HttpGet(const std::string& url) override;
-    bool OpenUrl(const std::string& url) override;
-
-    void Advance(double seconds) { clock += seconds; }
-    // Writes a file below the program folder, creating its folders.
-    void WriteFile(const std::filesystem::path& relative, const std::string& bytes);
-    // Writes a small 24-bit BMP of one colour (0x00BBGGRR) below the program folder.
-    void WriteBmp(const std::filesystem::path& relative, int width, int height, uint32_t colour);
-    // The same as a baseline JPEG.
-    void WriteJpeg(const std::filesystem::path& relative, int width, int height, uint32_t colour);
-
-    double clock = 1000.0;
-    bool soundDevice = true;                // false: every wave load fails
-    std::vector<std::string> wavesLoaded;   // file names (not paths) in load order
-    std::vector<std::string> played;        // effect file names in play order
-    std::vector<int> playedVolumes;
-    std::vector<std::string> musicStarted;  // music file names in start order
-    int musicStops = 0;
-    bool musicEnded = false;                // set by a test to report the end of the track
-    std::deque<bool> answers;               // Confirm answers; empty means "yes"
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-    std::vector<std::string> urlsOpened;
-    std::function<HttpReply(const std::string&)> http;
-
-private:
-    void WriteCanvas(const std::filesystem::path& relative, int width, int height, uint32_t colour, bool jpeg);
-
-    std::filesystem::path folder_;
-    std::vector<std::string> handles_;
-};
+using FakePlatform = tools::ScriptedPlatform;
 
 }  // namespace kestrilon::testing

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "generate.h"
-#include "headless_platform.h"
+#include "scripted_platform.h"
 #include "state/game.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto started = std::chrono::steady_clock::now();
-    kestrilon::tools::HeadlessPlatform platform(std::filesystem::path(argv[1]).parent_path());
+    kestrilon::tools::ScriptedPlatform platform(std::filesystem::path(argv[1]).parent_path());
     auto game = std::make_unique<kestrilon::Game>(platform, 1);
     const kestrilon::assets::AssetPlan plan = kestrilon::assets::PlanAssets(*game);
     kestrilon::assets::GenerateOptions options;

@@ -8,7 +8,7 @@
 #include "commands.h"
 #include "data/card_database.h"
 #include "data/card_text.h"
-#include "headless_platform.h"
+#include "scripted_platform.h"
 #include "state/game.h"
 
 namespace kestrilon::data_tool {
@@ -50,7 +50,7 @@ int RunCards(Args args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    tools::HeadlessPlatform platform(std::filesystem::current_path());
+    tools::ScriptedPlatform platform(std::filesystem::current_path());
     auto game = std::make_unique<Game>(platform);
     if (altar) game->player.unlockFlags[kAltarFlag] = 1;
     FillCardDatabase(*game);

@@ -7,8 +7,8 @@
 
 #include "commands.h"
 #include "data/card_database.h"
-#include "headless_platform.h"
 #include "persist/save_file.h"
+#include "scripted_platform.h"
 #include "state/game.h"
 
 namespace kestrilon::data_tool {
@@ -39,7 +39,7 @@ int RunSave(Args args, std::ostream& out, std::ostream& err) {
         err << "kestrilon-data: cannot read " << file.string() << '\n';
         return 1;
     }
-    tools::HeadlessPlatform platform(std::filesystem::current_path());
+    tools::ScriptedPlatform platform(std::filesystem::current_path());
     auto game = std::make_unique<Game>(platform);
     if (!ReadSaveText(bytes.str(), game->player)) {
         err << "kestrilon-data: " << file.string() << " is not a complete save file of " << kSaveLines << " lines\n";

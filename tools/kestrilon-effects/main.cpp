@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "gfx/picture_writer.h"
-#include "headless_platform.h"
+#include "scripted_platform.h"
 #include "render/effects.h"
 #include "render/message_log.h"
 #include "state/game.h"
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     const fs::path program = out / "program";
     WriteSamplePicture(program / "cg" / std::string(kSamplePicture));
 
-    tools::HeadlessPlatform platform(program);
+    tools::ScriptedPlatform platform(program);
     auto game = std::make_unique<Game>(platform, 177);
     Game& g = *game;
     Bitmap backdrop(kScreenWidth, kScreenHeight);
