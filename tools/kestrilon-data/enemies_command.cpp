@@ -9,7 +9,7 @@
 #include "battle/enemy_table.h"
 #include "commands.h"
 #include "data/card_database.h"
-#include "headless_platform.h"
+#include "scripted_platform.h"
 #include "state/game.h"
 
 namespace kestrilon::data_tool {
@@ -18,7 +18,7 @@ namespace {
 constexpr SpecialBattle kSpecialKinds[] = {SpecialBattle::Boss, SpecialBattle::Ex, SpecialBattle::Extreme};
 
 // A game with its cards and enemies filled, as at start-up.
-std::unique_ptr<Game> FilledGame(tools::HeadlessPlatform& platform) {
+std::unique_ptr<Game> FilledGame(tools::ScriptedPlatform& platform) {
     auto game = std::make_unique<Game>(platform);
     FillCardDatabase(*game);
     FillEnemyTable(*game);
@@ -103,7 +103,7 @@ int RunEnemies(Args args, std::ostream& out, std::ostream& err) {
         err << "kestrilon-data enemies: takes no arguments\n";
         return 2;
     }
-    tools::HeadlessPlatform platform(std::filesystem::current_path());
+    tools::ScriptedPlatform platform(std::filesystem::current_path());
     std::unique_ptr<Game> game = FilledGame(platform);
     Game& g = *game;
 
@@ -142,7 +142,7 @@ int RunEncounters(Args args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    tools::HeadlessPlatform platform(std::filesystem::current_path());
+    tools::ScriptedPlatform platform(std::filesystem::current_path());
     std::unique_ptr<Game> game = FilledGame(platform);
     Game& g = *game;
 
