@@ -1,6 +1,6 @@
 #pragma once
 // The enemy content as data: one row per ordinary template and one per special encounter.
-// Only the content files and the code that turns rows into records include this header.
+// Only the content files and the battle code that reads the rows include this header.
 #include <array>
 #include <cstdint>
 #include <span>
