@@ -3,6 +3,7 @@
 // tests build a fresh Game for every case.
 #include "platform/platform.h"
 #include "state/battle_state.h"
+#include "state/books_state.h"
 #include "state/card.h"
 #include "state/click_script_state.h"
 #include "state/combatant.h"
@@ -27,6 +28,7 @@ struct Game {
     Rng rng;
     CardDatabase cards;
     PlayerState player;
+    Books books;
     DungeonState dungeon;
     BattleState battle;
     CombatantTable combatants;
