@@ -5,6 +5,7 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "battle/enemy_table.h"
+#include "content/content_problems.h"
 #include "persist/save_file.h"
 #include "screens/menu.h"
 #include "sound/sound.h"
@@ -36,6 +37,7 @@ void TForm1::FormCreate() {
     }
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);
 
+    ReportContentProblems();
     RebuildMenus(g);
     FillEnemyTable(g);
     Load(g);
