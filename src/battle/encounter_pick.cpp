@@ -31,7 +31,7 @@ int DrawTemplate(Game& g, int dungeon) {
     return kFallbackTemplate;
 }
 
-bool Carries(const Game& g, std::string_view card) { return BookHolds(g, card) > 0; }
+bool Carries(const Game& g, const CardReference& card) { return BookHolds(g, card) > 0; }
 
 }  // namespace
 

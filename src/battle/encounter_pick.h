@@ -2,7 +2,8 @@
 // What an enemy on the road turns out to be: the ordinary random encounter of the current
 // dungeon, or now and then its EX enemy.
 #include <array>
-#include <string_view>
+
+#include "data/card_reference.h"
 
 namespace kestrilon {
 
@@ -17,8 +18,13 @@ int PickRandomEncounter(Game& g);
 
 // The carried cards that make an EX enemy likelier, in the order the odds apply them: the
 // first lowers the base odds from 1 in 70 to 1 in 50, the others take 10, 5, 5 and 5 off.
-inline constexpr std::array<std::string_view, 5> kExOddsCards = {
-    "EXレーダー", "加奈のゴーグル", "RIDUのゴーグル", "ファントムマテリア", "ファントムレーダー"};
+inline constexpr std::array<CardReference, 5> kExOddsCards = {
+    NamedCard("EXレーダー", CardKind::Dungeon, "EX enemy odds"),
+    NamedCard("加奈のゴーグル", CardKind::Dungeon, "EX enemy odds"),
+    NamedCard("RIDUのゴーグル", CardKind::Dungeon, "EX enemy odds"),
+    NamedCard("ファントムマテリア", CardKind::Dungeon, "EX enemy odds"),
+    NamedCard("ファントムレーダー", CardKind::Dungeon, "EX enemy odds"),
+};
 
 // The n of the 1-in-n chance that an enemy on the road is the dungeon's EX enemy.
 int ExEncounterOdds(const Game& g);

@@ -1,146 +1,148 @@
 #include "battle/enemy_check.h"
 
-#include <span>
-#include <string_view>
+#include <algorithm>
 
+#include "battle/encounter_pick.h"
 #include "battle/encounters.h"
 #include "battle/enemy_rows.h"
+#include "data/catalogue.h"
 #include "state/game.h"
 
 namespace kestrilon {
 namespace {
 
-constexpr int kBattleCardKind = 2;
-constexpr int kCallAllyAction = 921;  // the card's value is the template it calls
 constexpr SpecialBattle kSpecialKinds[] = {SpecialBattle::Boss, SpecialBattle::Ex, SpecialBattle::Extreme};
-
-using Problems = std::vector<std::string>;
-
-void Report(Problems& problems, std::string_view who, std::string_view what) {
-    problems.push_back(std::string(who) + ": " + std::string(what));
-}
+constexpr int kFreeSlots = kLastEnemyRow - kFirstEnemyRow;  // behind the leader
 
 std::string Number(int n) { return std::to_string(n); }
 
-std::string TemplateLabel(int id, const EnemyTemplate& enemy) {
-    return "enemy " + std::to_string(id) + " " + enemy.name;
+std::string TemplateLabel(const EnemyRow& row) { return "enemy " + Number(row.id) + " " + std::string(row.name); }
+
+std::string EncounterLabel(size_t kind, int dungeon) {
+    return std::string(SpecialBattleName(kSpecialKinds[kind])) + " of dungeon " + Number(dungeon);
 }
 
-std::string EncounterLabel(SpecialBattle kind, int dungeon) {
-    return std::string(SpecialBattleName(kind)) + " of dungeon " + std::to_string(dungeon);
-}
+class Checker {
+public:
+    explicit Checker(const EnemyContent& content) : content_(content) {}
 
-bool IsCard(const Game& g, int id) { return CardDatabase::ValidId(id) && id > 0 && g.cards[id].Exists(); }
+    std::vector<std::string> Run() {
+        for (auto rows : content_.templates) {
+            for (const EnemyRow& row : rows) CheckTemplate(row);
+        }
+        for (int dungeon = 1; dungeon <= kEnemyDungeons; ++dungeon) {
+            int living = 0;
+            for (auto rows : content_.templates) {
+                for (const EnemyRow& row : rows) living += Lives(row, dungeon) ? 1 : 0;
+            }
+            if (living < 2) Report("dungeon " + Number(dungeon), "only " + Number(living) + " enemies live there");
+        }
+        for (size_t kind = 0; kind < content_.encounters.size(); ++kind) CheckEncounters(kind);
+        return std::move(problems_);
+    }
 
-void CheckActions(const Game& g, const Combatant& enemy, std::string_view who, Problems& problems) {
-    bool any = false;
-    for (int32_t card : enemy.actions) {
-        if (card == 0) continue;
-        any = true;
-        if (!IsCard(g, card) || g.cards[card].kind != kBattleCardKind) {
-            Report(problems, who, "action " + Number(card) + " is not a battle card");
-        } else if (g.cards[card].action == kCallAllyAction) {
-            const int called = g.cards[card].value;
-            if (!EnemyTable::ValidId(called) || !g.enemies[called].Exists())
-                Report(problems, who, "card " + Number(card) + " calls template " + Number(called) + ", which does not exist");
+private:
+    void Report(const std::string& who, const std::string& what) { problems_.push_back(who + ": " + what); }
+
+    const EnemyRow* Template(int id) const {
+        for (auto rows : content_.templates) {
+            for (const EnemyRow& row : rows) {
+                if (row.id == id) return &row;
+            }
+        }
+        return nullptr;
+    }
+
+    static bool Lives(const EnemyRow& row, int dungeon) {
+        return std::find(row.dungeons.begin(), row.dungeons.end(), dungeon) != row.dungeons.end();
+    }
+
+    // Whether a card exists is the card references' part; here only what a call names.
+    void CheckCalls(const std::string& who, const std::array<int32_t, 5>& actions) {
+        for (int32_t card : actions) {
+            const CardRow* row = CatalogueRow(card);
+            if (row == nullptr || CodeOf(row->action) != CodeOf(BattleAction::CallAlly)) continue;
+            if (Template(row->value) == nullptr) {
+                Report(who, "card " + Number(card) + " calls template " + Number(row->value) + ", which does not exist");
+            }
         }
     }
-    if (!any) Report(problems, who, "has no action");
-}
 
-void CheckDrops(const Game& g, const Combatant& enemy, std::string_view who, Problems& problems) {
-    for (int32_t card : enemy.drops) {
-        if (card != 0 && !IsCard(g, card)) Report(problems, who, "drop " + Number(card) + " is no card");
-    }
-}
-
-void CheckTemplates(Game& g, Problems& problems) {
-    for (int id = 0; id < kEnemyTemplates; ++id) {
-        const EnemyTemplate& enemy = g.enemies[id];
-        if (!enemy.Exists()) continue;
-        const std::string who = TemplateLabel(id, enemy);
-        if (enemy.image.empty()) Report(problems, who, "has no picture");
-        CheckActions(g, enemy, who, problems);
-        CheckDrops(g, enemy, who, problems);
+    void CheckTemplate(const EnemyRow& row) {
+        const std::string who = TemplateLabel(row);
+        if (row.id < 1 || row.id >= kEnemyTemplates) Report(who, "has an id outside the table");
+        if (row.name.empty()) Report(who, "has no name");
+        if (!row.image.ends_with(".bmp")) Report(who, "picture \"" + std::string(row.image) + "\" is no .bmp");
+        if (std::all_of(row.actions.begin(), row.actions.end(), [](int32_t a) { return a == 0; })) {
+            Report(who, "has no move");
+        }
+        CheckCalls(who, row.actions);
         bool home = false;
-        for (int32_t dungeon : enemy.homeDungeons) {
+        for (int32_t dungeon : row.dungeons) {
             if (dungeon == 0) continue;
             home = true;
-            if (dungeon < 1 || dungeon > kEnemyDungeons) Report(problems, who, "lives in dungeon " + Number(dungeon) + ", which has no enemies");
+            if (dungeon < 1 || dungeon > kEnemyDungeons) {
+                Report(who, "lives in dungeon " + Number(dungeon) + ", which has no enemies");
+            }
         }
-        if (!home && enemy.noRandom == 0) Report(problems, who, "has no home dungeon");
+        if (!home) Report(who, "has no home dungeon");
     }
-    for (int dungeon = 1; dungeon <= kEnemyDungeons; ++dungeon) {
-        int living = 0;
-        for (const EnemyTemplate& enemy : g.enemies.templates) living += enemy.Exists() && LivesIn(enemy, dungeon);
-        if (living < 2) Report(problems, "dungeon " + Number(dungeon), "only " + Number(living) + " enemies live there");
-    }
-}
 
-std::span<const SpecialEncounter> RowsOf(SpecialBattle kind) {
-    switch (kind) {
-        case SpecialBattle::Boss: return BossEncounters();
-        case SpecialBattle::Ex: return ExEncounters();
-        case SpecialBattle::Extreme: return ExtremeEncounters();
-    }
-    return {};
-}
-
-bool IsTemplate(const Game& g, int id) { return EnemyTable::ValidId(id) && g.enemies[id].Exists(); }
-
-// What the rows name must exist before the encounter can be set up at all.
-bool CheckRow(const Game& g, const SpecialEncounter& row, std::string_view who, Problems& problems) {
-    bool sound = true;
-    if (!IsTemplate(g, row.base)) {
-        Report(problems, who, "base template " + Number(row.base) + " does not exist");
-        sound = false;
-    }
-    int escorts = 0;
-    for (const Escort& escort : row.escorts) {
-        if (escort.count == 0) continue;
-        escorts += escort.count;
-        if (!IsTemplate(g, escort.templateId)) {
-            Report(problems, who, "escort template " + Number(escort.templateId) + " does not exist");
-            sound = false;
-        }
-    }
-    if (escorts > kLastEnemyRow - kFirstEnemyRow) {
-        Report(problems, who, Number(escorts) + " escorts do not fit the slots");
-        sound = false;
-    }
-    return sound;
-}
-
-void CheckEncounters(Game& g, Problems& problems) {
-    for (SpecialBattle kind : kSpecialKinds) {
+    void CheckEncounters(size_t kind) {
         std::array<int, kEnemyDungeons + 1> rows{};
-        for (const SpecialEncounter& row : RowsOf(kind)) {
-            const std::string who = EncounterLabel(kind, row.dungeon);
-            if (row.dungeon < 1 || row.dungeon > kEnemyDungeons) {
-                Report(problems, who, "is for a dungeon without enemies");
+        for (const SpecialEncounter& encounter : content_.encounters[kind]) {
+            const std::string who = EncounterLabel(kind, encounter.dungeon);
+            if (encounter.dungeon < 1 || encounter.dungeon > kEnemyDungeons) {
+                Report(who, "is for a dungeon without enemies");
                 continue;
             }
-            ++rows[static_cast<size_t>(row.dungeon)];
-            if (!CheckRow(g, row, who, problems)) continue;
-            FillSpecialEncounter(g, kind, row.dungeon);
-            const Combatant& leader = g.combatants[kFirstEnemyRow];
-            if (leader.image.empty()) Report(problems, who, "leader has no picture");
-            CheckActions(g, leader, who, problems);
-            CheckDrops(g, leader, who, problems);
-            for (int32_t card : leader.drops) {
-                if (card == 0) Report(problems, who, "has an empty drop");
+            ++rows[static_cast<size_t>(encounter.dungeon)];
+            if (Template(encounter.base) == nullptr) Report(who, "base template " + Number(encounter.base) + " does not exist");
+            if (encounter.hp < 1) Report(who, "leader has no hit points");
+            if (std::count(encounter.drops.begin(), encounter.drops.end(), 0) > 0) Report(who, "has an empty drop");
+            CheckCalls(who, encounter.actions);
+            int escorts = 0;
+            for (const Escort& escort : encounter.escorts) {
+                if (escort.count == 0) continue;
+                escorts += escort.count;
+                const EnemyRow* own = Template(escort.templateId);
+                if (own == nullptr) {
+                    Report(who, "escort template " + Number(escort.templateId) + " does not exist");
+                } else if ((escort.hp == kOwnValue ? own->hp : escort.hp) < 1) {
+                    Report(who, "escort " + Number(escort.templateId) + " has no hit points");
+                }
             }
-            for (int slot = kFirstEnemyRow + 1; slot <= kLastEnemyRow; ++slot) {
-                const Combatant& escort = g.combatants[slot];
-                if (escort.Exists() && escort.hp < 1) Report(problems, who, "escort in row " + Number(slot) + " has no hit points");
-            }
+            if (escorts > kFreeSlots) Report(who, Number(escorts) + " escorts do not fit the slots");
         }
         for (int dungeon = 1; dungeon <= kEnemyDungeons; ++dungeon) {
             const int count = rows[static_cast<size_t>(dungeon)];
-            if (count != 1) Report(problems, EncounterLabel(kind, dungeon), "has " + Number(count) + " rows");
+            if (count != 1) Report(EncounterLabel(kind, dungeon), "has " + Number(count) + " rows");
         }
     }
-    ClearEnemySlots(g);
+
+    const EnemyContent& content_;
+    std::vector<std::string> problems_;
+};
+
+CardKind KindOfId(int32_t id) { return id < kFirstBattleCard ? CardKind::Dungeon : CardKind::Battle; }
+
+void AddCards(std::vector<CardReference>& out, std::deque<std::string>& labels, const std::string& who,
+              const std::array<int32_t, 5>& actions, std::span<const int32_t> drops) {
+    bool anyMove = false, anyDrop = false;
+    for (int32_t card : actions) anyMove |= card != 0;
+    for (int32_t card : drops) anyDrop |= card != 0;
+    if (anyMove) {
+        const std::string_view user = labels.emplace_back(who + " move");
+        for (int32_t card : actions) {
+            if (card != 0) out.push_back(CardWithId(card, CardKind::Battle, user));
+        }
+    }
+    if (anyDrop) {
+        const std::string_view user = labels.emplace_back(who + " drop");
+        for (int32_t card : drops) {
+            if (card != 0) out.push_back(CardWithId(card, KindOfId(card), user));
+        }
+    }
 }
 
 EncounterStrength Measure(const Game& g) {
@@ -176,12 +178,33 @@ EncounterStrength MeasureOrdinary(const Game& g, int dungeon) {
 
 }  // namespace
 
-std::vector<std::string> EnemyContentProblems(Game& g) {
-    Problems problems;
-    CheckTemplates(g, problems);
-    CheckEncounters(g, problems);
-    return problems;
+EnemyContent GameEnemyContent() {
+    return {{EnemyRowsFirst(), EnemyRowsSecond()}, {BossEncounters(), ExEncounters(), ExtremeEncounters()}};
 }
+
+std::vector<CardReference> CardReferencesOf(const EnemyContent& content, std::deque<std::string>& labels) {
+    std::vector<CardReference> out;
+    for (auto rows : content.templates) {
+        for (const EnemyRow& row : rows) AddCards(out, labels, TemplateLabel(row), row.actions, row.drops);
+    }
+    for (size_t kind = 0; kind < content.encounters.size(); ++kind) {
+        for (const SpecialEncounter& encounter : content.encounters[kind]) {
+            AddCards(out, labels, EncounterLabel(kind, encounter.dungeon), encounter.actions, encounter.drops);
+        }
+    }
+    out.insert(out.end(), kExOddsCards.begin(), kExOddsCards.end());
+    return out;
+}
+
+std::vector<std::string> ProblemsOf(const EnemyContent& content) { return Checker(content).Run(); }
+
+std::span<const CardReference> EnemyCardReferences() {
+    static std::deque<std::string> labels;
+    static const std::vector<CardReference> references = CardReferencesOf(GameEnemyContent(), labels);
+    return references;
+}
+
+std::vector<std::string> EnemyContentProblems() { return ProblemsOf(GameEnemyContent()); }
 
 std::array<DungeonStrength, kEnemyDungeons> SummariseEncounters(Game& g) {
     std::array<DungeonStrength, kEnemyDungeons> rows{};
@@ -191,7 +214,8 @@ std::array<DungeonStrength, kEnemyDungeons> SummariseEncounters(Game& g) {
         row.ordinary = MeasureOrdinary(g, dungeon);
         for (SpecialBattle kind : kSpecialKinds) {
             FillSpecialEncounter(g, kind, dungeon);
-            EncounterStrength& into = kind == SpecialBattle::Boss ? row.boss : kind == SpecialBattle::Ex ? row.ex : row.extreme;
+            EncounterStrength& into =
+                kind == SpecialBattle::Boss ? row.boss : kind == SpecialBattle::Ex ? row.ex : row.extreme;
             into = Measure(g);
         }
     }

@@ -1,22 +1,27 @@
 #pragma once
-// Checks of the enemy content against the card catalogue, and the per-dungeon strength of
-// every encounter, for the content tests and kestrilon-data.
+// Checks of the enemy content, which the content check runs at start-up and in its test,
+// and the per-dungeon strength of every encounter, for the content tests and kestrilon-data.
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "battle/enemy_table.h"
+#include "data/card_reference.h"
 
 namespace kestrilon {
 
 struct Game;
 
-// Faults in the enemy table and the 63 special encounters, one line each: an action that
-// is not a battle card, a call of a template that does not exist, a drop that is no card,
-// a home dungeon outside 1 .. 21, a dungeon with fewer than two enemies, a missing base
-// or escort template, too many escorts for the slots. Reads the card database and the
-// enemy table, so both must be filled; fills and clears the enemy slots on the way.
-std::vector<std::string> EnemyContentProblems(Game& g);
+// Every card the enemy content names: the moves of templates and special leaders as battle
+// cards, the drops as cards of their id range, and the carried cards of the EX odds.
+std::span<const CardReference> EnemyCardReferences();
+
+// Faults of the rows that no card reference catches, one line each: a move that calls a
+// template that does not exist, a home dungeon outside 1 .. 21, a dungeon with fewer than
+// two enemies, a dungeon without its one encounter of each kind, a missing base or escort
+// template, more escorts than free slots, an empty drop of a leader.
+std::vector<std::string> EnemyContentProblems();
 
 // Mean level and hit points over the enemies of one encounter (for ordinary encounters,
 // over the templates that live in the dungeon, which the random pick draws alike).
@@ -31,7 +36,8 @@ struct DungeonStrength {
     EncounterStrength ordinary, boss, ex, extreme;
 };
 
-// One row per dungeon 1 .. 21. Fills and clears the enemy slots on the way.
+// One row per dungeon 1 .. 21, read from the filled enemy table and the encounters as the
+// builders set them up; the enemy slots are cleared afterwards.
 std::array<DungeonStrength, kEnemyDungeons> SummariseEncounters(Game& g);
 
 }  // namespace kestrilon

@@ -3,9 +3,13 @@
 // Only the content files and the battle code that reads the rows include this header.
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "data/card_reference.h"
 #include "state/combatant.h"
 
 // Rows name only the fields they set and leave the rest at their defaults on purpose.
@@ -98,5 +102,17 @@ struct SpecialEncounter {
 std::span<const SpecialEncounter> BossEncounters();
 std::span<const SpecialEncounter> ExEncounters();
 std::span<const SpecialEncounter> ExtremeEncounters();
+
+// All of the enemy content in one place, so that its checks also run on rows a test
+// makes up. The encounters are in the order boss, EX, extreme.
+struct EnemyContent {
+    std::array<std::span<const EnemyRow>, 2> templates;
+    std::array<std::span<const SpecialEncounter>, 3> encounters;
+};
+EnemyContent GameEnemyContent();
+
+// The references name their user with a line kept in `labels`, which must outlive them.
+std::vector<CardReference> CardReferencesOf(const EnemyContent& content, std::deque<std::string>& labels);
+std::vector<std::string> ProblemsOf(const EnemyContent& content);
 
 }  // namespace kestrilon

@@ -13,10 +13,10 @@ protected:
         g.dungeon.number = g.dungeon.entered = dungeon;
         g.dungeon.table[static_cast<size_t>(dungeon)].difficulty = level;
     }
-    void Carry(std::string_view card) {
-        const int id = CardIdByName(g, card);
-        ASSERT_NE(id, 0) << card;
-        g.player.BookContents[static_cast<size_t>(id)] = 1;
+    void Carry(const CardReference& card, int copies = 1) {
+        const int id = CardIdByName(g, card.name);
+        ASSERT_NE(id, 0) << card.name;
+        g.player.BookContents[static_cast<size_t>(id)] = copies;
     }
     // How many of `tries` encounters come out EX.
     int ExCount(int tries) {
@@ -89,15 +89,15 @@ TEST_F(PickTest, EachCarriedRadarShortensTheOddsByItsOwnStep) {
     const int after[] = {50, 40, 35, 30, 25};
     for (size_t i = 0; i < kExOddsCards.size(); ++i) {
         Carry(kExOddsCards[i]);
-        EXPECT_EQ(ExEncounterOdds(g), after[i]) << kExOddsCards[i];
+        EXPECT_EQ(ExEncounterOdds(g), after[i]) << kExOddsCards[i].name;
     }
     // The odds count a card once, however many copies are carried.
-    g.player.BookContents[static_cast<size_t>(CardIdByName(g, "加奈のゴーグル"))] = 2;
+    Carry(kExOddsCards[1], 2);
     EXPECT_EQ(ExEncounterOdds(g), 25);
 }
 
 TEST_F(PickTest, NoExEnemyBeforeTheFirstClearOrBelowTheLevel) {
-    for (std::string_view card : kExOddsCards) Carry(card);
+    for (const CardReference& card : kExOddsCards) Carry(card);
     Enter(6, 4);
     g.player.level = 4 * 3 + 5;
     EXPECT_EQ(ExCount(600), 0);

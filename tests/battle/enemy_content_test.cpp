@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <set>
 #include <string>
 
 #include "battle/encounters.h"
 #include "battle/enemy_check.h"
+#include "battle/enemy_rows.h"
+#include "content/content_problems.h"
 #include "enemy_fixture.h"
 
 namespace kestrilon {
@@ -15,25 +18,38 @@ using testing::kDungeonLevels;
 
 constexpr SpecialBattle kKinds[] = {SpecialBattle::Boss, SpecialBattle::Ex, SpecialBattle::Extreme};
 
-TEST_F(EnemyTest, EveryActionDropAndHomeOfTheTableAndTheEncountersExists) {
-    for (const std::string& problem : EnemyContentProblems(g)) ADD_FAILURE() << problem;
+TEST_F(EnemyTest, EveryCardTemplateAndDungeonTheEnemyContentNamesExists) {
+    for (const std::string& problem : EnemyContentProblems()) ADD_FAILURE() << problem;
+    for (const std::string& problem : CardReferenceProblems(EnemyCardReferences())) ADD_FAILURE() << problem;
 }
 
-// The check itself: a broken row must show up, not pass silently.
-TEST_F(EnemyTest, TheContentCheckReportsABrokenRow) {
-    g.enemies[9].actions[1] = 351;  // a dungeon card
-    g.enemies[9].drops[1] = 4321;   // no card at all
-    g.enemies[9].homeDungeons = {22, 0, 0, 0};
-    g.cards[1830].value = 600;        // the call of 闇からの使者 now names a blank template
-    const std::vector<std::string> problems = EnemyContentProblems(g);
+// The checks themselves: broken rows must show up, not pass silently.
+TEST_F(EnemyTest, TheContentCheckReportsBrokenRows) {
+    EnemyContent content = GameEnemyContent();
+    std::vector<EnemyRow> second(content.templates[1].begin(), content.templates[1].end());
+    std::erase_if(second, [](const EnemyRow& row) { return row.id == 37; });  // called and escorting
+    for (EnemyRow& row : second) {
+        if (row.id != 41) continue;
+        row.actions[1] = 351;  // a dungeon card
+        row.drops[1] = 4321;   // no card at all
+        row.dungeons = {22};
+    }
+    content.templates[1] = second;
+
+    std::deque<std::string> labels;
+    std::vector<std::string> problems = ProblemsOf(content);
+    for (std::string& line : CardReferenceProblems(CardReferencesOf(content, labels))) problems.push_back(line);
     auto mentions = [&](std::string_view text) {
         return std::any_of(problems.begin(), problems.end(),
                            [&](const std::string& p) { return p.find(text) != std::string::npos; });
     };
-    EXPECT_TRUE(mentions("action 351 is not a battle card"));
-    EXPECT_TRUE(mentions("drop 4321 is no card"));
-    EXPECT_TRUE(mentions("lives in dungeon 22"));
-    EXPECT_TRUE(mentions("calls template 600"));
+    EXPECT_TRUE(mentions("enemy 41 ガンマン move: card 351 is a dungeon card, not a battle card"));
+    EXPECT_TRUE(mentions("enemy 41 ガンマン drop: card 4321 is no card"));
+    EXPECT_TRUE(mentions("enemy 41 ガンマン: lives in dungeon 22"));
+    EXPECT_TRUE(mentions("enemy 36 闇からの使者: card 1830 calls template 37"));
+    EXPECT_TRUE(mentions("extreme of dungeon 16: escort template 37 does not exist"));
+    EXPECT_TRUE(mentions("extreme of dungeon 17: base template 37 does not exist"));
+    EXPECT_EQ(problems.size(), 6u);
 }
 
 TEST_F(EnemyTest, EveryPictureOfTheTableAndTheEncountersIsOneTheGeneratorDraws) {

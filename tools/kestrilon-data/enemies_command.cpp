@@ -8,6 +8,7 @@
 #include "battle/enemy_check.h"
 #include "battle/enemy_table.h"
 #include "commands.h"
+#include "content/content_problems.h"
 #include "data/card_database.h"
 #include "scripted_platform.h"
 #include "state/game.h"
@@ -84,8 +85,9 @@ void Presets(std::ostream& out, const Combatant& c) {
 }
 
 // Problems go to stderr and fail the command, as for the cards.
-int Finish(std::ostream& out, std::ostream& err, Game& g, std::string_view command) {
-    const std::vector<std::string> problems = EnemyContentProblems(g);
+int Finish(std::ostream& out, std::ostream& err, std::string_view command) {
+    std::vector<std::string> problems = EnemyContentProblems();
+    for (std::string& problem : CardReferenceProblems(EnemyCardReferences())) problems.push_back(std::move(problem));
     for (const std::string& problem : problems) err << "kestrilon-data " << command << ": " << problem << '\n';
     return out && problems.empty() ? 0 : 1;
 }
@@ -129,7 +131,7 @@ int RunEnemies(Args args, std::ostream& out, std::ostream& err) {
         Presets(out, e);
         out << '\n';
     }
-    return Finish(out, err, g, "enemies");
+    return Finish(out, err, "enemies");
 }
 
 int RunEncounters(Args args, std::ostream& out, std::ostream& err) {
@@ -153,7 +155,7 @@ int RunEncounters(Args args, std::ostream& out, std::ostream& err) {
             for (const EncounterStrength* s : {&row.ordinary, &row.boss, &row.ex, &row.extreme}) Strength(out, *s);
             out << '\n';
         }
-        return Finish(out, err, g, "encounters");
+        return Finish(out, err, "encounters");
     }
 
     out << "builder\tdungeon\tslot\tname\ttemplate\tkind\tlevel\thp\tattack\tdefence\tintelligence\tspirit"
@@ -177,7 +179,7 @@ int RunEncounters(Args args, std::ostream& out, std::ostream& err) {
         }
     }
     ClearEnemySlots(g);
-    return Finish(out, err, g, "encounters");
+    return Finish(out, err, "encounters");
 }
 
 }  // namespace kestrilon::data_tool
