@@ -4,6 +4,7 @@
 #include <array>
 
 #include "battle/enemy_rows.h"
+#include "state/card_codes.h"
 #include "state/game.h"
 
 namespace kestrilon {
@@ -13,19 +14,19 @@ constexpr int kIdsWithTemplateId = 100;
 
 // Record order of the 13 flags; the element is the card element each attribute stands for.
 constexpr std::array<AttributeField, 13> kAttributeFields = {{
-    {"light", &tenemy::light, 8},
-    {"thunder", &tenemy::thunder, 7},
-    {"ice", &tenemy::ice, 6},
-    {"physicalResistance", &tenemy::physicalResistance, 0},
-    {"poisonImmunity", &tenemy::poisonImmunity, 0},
-    {"fire", &tenemy::fire, 2},
-    {"magicResistance", &tenemy::magicResistance, 0},
-    {"wind", &tenemy::wind, 4},
-    {"dark", &tenemy::dark, 9},
-    {"earth", &tenemy::earth, 5},
-    {"water", &tenemy::water, 3},
-    {"meleeResistance", &tenemy::meleeResistance, 0},
-    {"rangedResistance", &tenemy::rangedResistance, 0},
+    {"light", &tenemy::light, CodeOf(Element::Light)},
+    {"thunder", &tenemy::thunder, CodeOf(Element::Thunder)},
+    {"ice", &tenemy::ice, CodeOf(Element::Ice)},
+    {"physicalResistance", &tenemy::physicalResistance, CodeOf(Element::None)},
+    {"poisonImmunity", &tenemy::poisonImmunity, CodeOf(Element::None)},
+    {"fire", &tenemy::fire, CodeOf(Element::Fire)},
+    {"magicResistance", &tenemy::magicResistance, CodeOf(Element::None)},
+    {"wind", &tenemy::wind, CodeOf(Element::Wind)},
+    {"dark", &tenemy::dark, CodeOf(Element::Dark)},
+    {"earth", &tenemy::earth, CodeOf(Element::Earth)},
+    {"water", &tenemy::water, CodeOf(Element::Water)},
+    {"meleeResistance", &tenemy::meleeResistance, CodeOf(Element::None)},
+    {"rangedResistance", &tenemy::rangedResistance, CodeOf(Element::None)},
 }};
 
 void WriteRow(const EnemyRow& row, EnemyTemplate& out) {

@@ -163,7 +163,7 @@ TEST_F(EnemyTest, AuthoredRowsUseMovesOfTheirOwnElementAndSummonersSummon) {
         bool summons = false;
         for (int card : e.actions) {
             if (card == 0) continue;
-            summons |= g.cards[card].action == 920;
+            summons |= g.cards[card].action == CodeOf(BattleAction::Summon);
             const int element = g.cards[card].element;
             if (!written.count(id) && element != 0) {
                 EXPECT_TRUE(elements.count(element)) << id << " uses " << card;
