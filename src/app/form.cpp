@@ -6,8 +6,8 @@
 #include "app/input.h"
 #include "battle/enemy_table.h"
 #include "content/content_problems.h"
+#include "menu/menu.h"
 #include "persist/save_file.h"
-#include "screens/menu.h"
 #include "sound/sound.h"
 #include "text/text.h"
 
@@ -108,8 +108,7 @@ void TForm1::FormClose() {
         notice += "円をロスト";
         os_.MessageBox(notice);
     }
-    Save(g, 0);
-    if (g.Roll(10) == 0) Save(g, 4);
+    SaveOnClose(g);
 }
 
 void TForm1::mid_pNotify() { kestrilon::mid_pNotify(*game_); }
