@@ -4,6 +4,7 @@
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "battle/enemy_table.h"
 #include "content/content_problems.h"
 #include "menu/menu.h"
 #include "persist/save_file.h"
@@ -38,6 +39,7 @@ void TForm1::FormCreate() {
 
     ReportContentProblems();
     RebuildMenus(g);
+    FillEnemyTable(g);
     Load(g);
 
     g.frame.timerInterval = 90;
