@@ -5,6 +5,7 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "content/content_problems.h"
+#include "dungeon/dungeon_table.h"
 #include "menu/menu.h"
 #include "persist/save_file.h"
 #include "sound/sound.h"
@@ -37,6 +38,7 @@ void TForm1::FormCreate() {
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);
 
     ReportContentProblems();
+    LoadDungeonTable(g);
     RebuildMenus(g);
     Load(g);
 

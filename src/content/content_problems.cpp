@@ -6,6 +6,7 @@
 
 #include "books/gains.h"
 #include "data/card_database.h"
+#include "dungeon/dungeon_table.h"
 #include "data/sound_names.h"
 #include "data/stats.h"
 #include "persist/save_file.h"
@@ -18,11 +19,12 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 4> kReferenceLists = {
+constexpr std::array<ReferenceList, 5> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
     &ScreenCardReferences,
+    &DungeonCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {
