@@ -7,6 +7,7 @@
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "dungeon/dungeon_table.h"
+#include "dungeon/walk.h"
 #include "data/sound_names.h"
 #include "data/stats.h"
 #include "persist/save_file.h"
@@ -19,12 +20,13 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 5> kReferenceLists = {
+constexpr std::array<ReferenceList, 6> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
     &ScreenCardReferences,
     &DungeonCardReferences,
+    &WalkCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {

@@ -88,6 +88,17 @@ void ShowPicture(Game& g, std::string_view name) {
     RebuildBackground(g);
 }
 
+void ZoomPictureLoad(Game& g, std::string_view name) {
+    if (!name.empty() && name != "not") {
+        g.frame.ZoomMode = 1;
+        Bitmap& slot = g.layers.LayerTable[kLayerZoom];
+        slot.SetTransparent(false);
+        LoadPicture(g, slot, name);  // a missing picture keeps the last one
+        return;
+    }
+    if (g.frame.ZoomMode >= 1 && g.frame.ZoomMode <= 99) g.frame.ZoomMode = 100;
+}
+
 std::string CardFramePicture(const Game& g, int id) {
     if (!CardDatabase::ValidId(id)) return "card_b.bmp";
     const titem& card = g.cards[id];
