@@ -2,9 +2,11 @@
 
 #include <array>
 #include <unordered_set>
+#include <vector>
 
 #include "data/card_database.h"
 #include "data/sound_names.h"
+#include "dungeon/dungeon_table.h"
 #include "render/pictures.h"
 #include "state/game.h"
 
@@ -35,16 +37,6 @@ constexpr EnemyPicture kEnemies[] = {
     {"choco.bmp", "ﾁｮｺﾁｮｺ", 0, true}, {"riria.bmp", "リリア", 0, true}, {"unmei.bmp", "", 0, true},
     {"haine.bmp", "", 0, true},          {"sokoku.bmp", "", 0, true},     {"dorosy.bmp", "", 0, true},
     {"figaro.bmp", "", 0, true},         {"ganyu.bmp", "", 0, true},
-};
-
-constexpr DungeonPicture kDungeons[] = {
-    {"kabe.jpg", "再構成トンネル"}, {"hill.jpg", "はじまりの丘"},     {"block.jpg", "リ・テの門"},
-    {"renga.jpg", "クラウンボトル"}, {"town.jpg", "予感の街・レ"},    {"suiro.jpg", "魔水路"},
-    {"jungle.jpg", "朱雀の森"},      {"gake.jpg", "霊鳥の岸壁"},      {"danjon.jpg", "失われた廃道"},
-    {"renga2.jpg", "ヒルトン炭鉱"},  {"suiro2.jpg", "ヤハンの河"},    {"utyu.jpg", "ﾗｽﾄ【忘却の河】"},
-    {"sky.jpg", "＜ファントム＞"},   {"sky2.jpg", "＜ＨＥＬＬ＞"},    {"block2.jpg", "精霊寺院"},
-    {"rock.jpg", "＜豪傑＞"},        {"rock2.jpg", "＜黄昏＞"},       {"her.jpg", "<<彼女達>>"},
-    {"renga3.jpg", "魔封門"},        {"sayonara.jpg", "【さよなら】"}, {"hill_white.jpg", "タナティア雪原"},
 };
 
 constexpr std::string_view kEvents[] = {
@@ -180,7 +172,9 @@ AssetPlan PlanAssets(Game& g) {
         for (std::string_view name : WaveNames()) collect.Wave(name);
     }
     AddEnemyPictures(plan, kEnemies);
-    AddDungeonPictures(plan, kDungeons);
+    std::vector<DungeonPicture> dungeons;
+    for (const DungeonRow& row : DungeonRows()) dungeons.push_back({row.picture, row.name});
+    AddDungeonPictures(plan, dungeons);
     plan.music.assign(MusicNames().begin(), MusicNames().end());
     return plan;
 }
