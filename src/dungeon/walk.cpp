@@ -20,7 +20,7 @@
 namespace kestrilon {
 namespace {
 
-constexpr int kBigCaption = 505;
+constexpr EffectKind kBigCaption = EffectKind::WhiteBigCaption;
 constexpr std::string_view kWalkUse = "dungeon walk";
 constexpr CardReference kWindShoes = CardWithId(26, CardKind::Dungeon, kWalkUse);          // 風の靴
 constexpr CardReference kSamuraiPendant = CardWithId(2328, CardKind::Battle, kWalkUse);    // 侍プリッツのペンダント

@@ -1,6 +1,8 @@
 #include "render/pictures.h"
 
 #include <array>
+#include <filesystem>
+#include <string>
 
 #include "render/background.h"
 #include "state/game.h"
@@ -91,14 +93,16 @@ void ShowPicture(Game& g, std::string_view name) {
 }
 
 void ZoomPictureLoad(Game& g, std::string_view name) {
+    FrameState& f = g.frame;
     if (!name.empty() && name != "not") {
-        g.frame.ZoomMode = 1;
-        Bitmap& slot = g.layers.LayerTable[kLayerZoom];
-        slot.SetTransparent(false);
-        LoadPicture(g, slot, name);  // a missing picture keeps the last one
+        f.ZoomMode = ZoomStage::StartGrowing;
+        Bitmap& zoom = g.layers.LayerTable[kLayerZoom];
+        ++g.layers.diskLoads;
+        zoom.LoadFile(g.os.ProgramFolder() / "cg" / std::filesystem::path(std::string(name)));
+        zoom.SetTransparent(false);
         return;
     }
-    if (g.frame.ZoomMode >= 1 && g.frame.ZoomMode <= 99) g.frame.ZoomMode = 100;
+    if (f.ZoomMode == ZoomStage::StartGrowing || f.ZoomMode == ZoomStage::Growing) f.ZoomMode = ZoomStage::StartLeaving;
 }
 
 std::string CardFramePicture(const Game& g, int id) {
