@@ -6,6 +6,7 @@
 #include "app/input.h"
 #include "battle/enemy_table.h"
 #include "content/content_problems.h"
+#include "dungeon/dungeon_table.h"
 #include "menu/menu.h"
 #include "persist/save_file.h"
 #include "sound/sound.h"
@@ -38,6 +39,7 @@ void TForm1::FormCreate() {
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);
 
     ReportContentProblems();
+    LoadDungeonTable(g);
     RebuildMenus(g);
     FillEnemyTable(g);
     Load(g);

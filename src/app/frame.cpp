@@ -119,19 +119,6 @@ void FrameTickStep(Game& g) {
     }
 }
 
-void ZoomPictureLoad(Game& g, std::string_view name) {
-    FrameState& f = g.frame;
-    if (!name.empty() && name != "not") {
-        f.ZoomMode = ZoomStage::StartGrowing;
-        Bitmap& zoom = g.layers.LayerTable[kLayerZoom];
-        ++g.layers.diskLoads;
-        zoom.LoadFile(g.os.ProgramFolder() / "cg" / std::filesystem::path(std::string(name)));
-        zoom.SetTransparent(false);
-        return;
-    }
-    if (f.ZoomMode == ZoomStage::StartGrowing || f.ZoomMode == ZoomStage::Growing) f.ZoomMode = ZoomStage::StartLeaving;
-}
-
 void StartShake(Game& g, int strength) { g.frame.ShakeCounter = strength; }
 
 

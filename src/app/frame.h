@@ -13,8 +13,6 @@ void FrameTickStep(Game& g);
 void ComposeFrame(Game& g);
 // Once a second: lengthen or shorten the timer so that 12 or 13 frames fall in a second.
 void RateCheck(Game& g);
-// Zoom picture: a name starts the grow-in, "not" or an empty name the slide-out.
-void ZoomPictureLoad(Game& g, std::string_view name);
 void StartShake(Game& g, int strength);
 
 }  // namespace kestrilon

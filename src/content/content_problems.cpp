@@ -7,6 +7,8 @@
 #include "battle/enemy_check.h"
 #include "books/gains.h"
 #include "data/card_database.h"
+#include "dungeon/dungeon_table.h"
+#include "dungeon/walk.h"
 #include "data/sound_names.h"
 #include "data/stats.h"
 #include "persist/save_file.h"
@@ -19,12 +21,14 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 5> kReferenceLists = {
+constexpr std::array<ReferenceList, 7> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
     &ScreenCardReferences,
     &EnemyCardReferences,
+    &DungeonCardReferences,
+    &WalkCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {

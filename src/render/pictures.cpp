@@ -1,6 +1,8 @@
 #include "render/pictures.h"
 
 #include <array>
+#include <filesystem>
+#include <string>
 
 #include "render/background.h"
 #include "state/game.h"
@@ -88,6 +90,19 @@ void ShowPicture(Game& g, std::string_view name) {
                                                g.layers.haikei.Height());
     g.frame.BackgroundDirty = 1;
     RebuildBackground(g);
+}
+
+void ZoomPictureLoad(Game& g, std::string_view name) {
+    FrameState& f = g.frame;
+    if (!name.empty() && name != "not") {
+        f.ZoomMode = ZoomStage::StartGrowing;
+        Bitmap& zoom = g.layers.LayerTable[kLayerZoom];
+        ++g.layers.diskLoads;
+        zoom.LoadFile(g.os.ProgramFolder() / "cg" / std::filesystem::path(std::string(name)));
+        zoom.SetTransparent(false);
+        return;
+    }
+    if (f.ZoomMode == ZoomStage::StartGrowing || f.ZoomMode == ZoomStage::Growing) f.ZoomMode = ZoomStage::StartLeaving;
 }
 
 std::string CardFramePicture(const Game& g, int id) {

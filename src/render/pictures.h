@@ -20,6 +20,8 @@ const Bitmap& ThumbCacheGet(Game& g, std::string_view name);
 bool PictureKeepsOwnSize(std::string_view name);
 // Loads a picture as the background and rebuilds the composed background.
 void ShowPicture(Game& g, std::string_view name);
+// The enemy or event picture zooming in; "not" or an empty name slides it out.
+void ZoomPictureLoad(Game& g, std::string_view name);
 // Frame picture of a card's line in lists and in the log.
 std::string CardFramePicture(const Game& g, int id);
 

@@ -58,6 +58,10 @@ AfterAction RunCatalogue(Game& g, const tmenu& item);
 
 // walk.cpp: the dungeon hand and the screens of the walk
 void BuildDungeonHand(Game& g);
+AfterAction RunDungeonHand(Game& g, const tmenu& item);
+AfterAction RunWalkMenu(Game& g, const tmenu& item);
+AfterAction RunGameOver(Game& g, const tmenu& item);
+AfterAction RunDungeonEscape(Game& g, const tmenu& item);
 void DungeonHandOpened(Game& g);
 void BuildWalkMenu(Game& g);
 void BuildGameOver(Game& g);

@@ -15,6 +15,7 @@ struct BattleState {
     int extremeMarker = 0;  // dungeon id during an extreme encounter, else 0
     int handPrepared = 0;   // the first battle of this run has topped up the battle hand
     int playerHit = 0;      // the player's current card has dealt damage
+    int requestedBattle = -1;  // BattleKind the walk asked for and the flow has not taken; -1 none
     // The time of the next battle step is the frame clock's NextBattleStep.
 };
 

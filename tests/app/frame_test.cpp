@@ -2,6 +2,7 @@
 
 #include "app/form.h"
 #include "app/frame.h"
+#include "render/pictures.h"
 #include "render/background.h"
 #include "support/game_fixture.h"
 

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <unordered_set>
+#include <vector>
 
 #include "battle/enemy_table.h"
 #include "data/card_database.h"
 #include "data/sound_names.h"
+#include "dungeon/dungeon_table.h"
 #include "render/pictures.h"
 #include "state/game.h"
 
@@ -21,17 +23,6 @@ constexpr int kEnemyOnScreen = 128;
 constexpr int kSpecialOnScreen = 160;
 constexpr int kBeastSide = 64;
 constexpr int kEventSide = 200;  // the zoom layer shows it stretched to 400 x 400
-
-// Pictures named by the dungeon rows.
-constexpr DungeonPicture kDungeons[] = {
-    {"kabe.jpg", "再構成トンネル"}, {"hill.jpg", "はじまりの丘"},     {"block.jpg", "リ・テの門"},
-    {"renga.jpg", "クラウンボトル"}, {"town.jpg", "予感の街・レ"},    {"suiro.jpg", "魔水路"},
-    {"jungle.jpg", "朱雀の森"},      {"gake.jpg", "霊鳥の岸壁"},      {"danjon.jpg", "失われた廃道"},
-    {"renga2.jpg", "ヒルトン炭鉱"},  {"suiro2.jpg", "ヤハンの河"},    {"utyu.jpg", "ﾗｽﾄ【忘却の河】"},
-    {"sky.jpg", "＜ファントム＞"},   {"sky2.jpg", "＜ＨＥＬＬ＞"},    {"block2.jpg", "精霊寺院"},
-    {"rock.jpg", "＜豪傑＞"},        {"rock2.jpg", "＜黄昏＞"},       {"her.jpg", "<<彼女達>>"},
-    {"renga3.jpg", "魔封門"},        {"sayonara.jpg", "【さよなら】"}, {"hill_white.jpg", "タナティア雪原"},
-};
 
 constexpr std::string_view kEvents[] = {
     "mizu.bmp",    "toge.bmp",    "kiretu.bmp",  "trager1.bmp", "trager2.bmp", "trager3.bmp", "trager4.bmp",
@@ -168,7 +159,9 @@ AssetPlan PlanAssets(Game& g) {
     std::vector<EnemyPicture> enemies;
     for (const EnemyPictureRow& row : EnemyPictures()) enemies.push_back({row.image, row.name, row.element, row.special});
     AddEnemyPictures(plan, enemies);
-    AddDungeonPictures(plan, kDungeons);
+    std::vector<DungeonPicture> dungeons;
+    for (const DungeonRow& row : DungeonRows()) dungeons.push_back({row.picture, row.name});
+    AddDungeonPictures(plan, dungeons);
     plan.music.assign(MusicNames().begin(), MusicNames().end());
     return plan;
 }

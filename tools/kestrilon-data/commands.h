@@ -25,4 +25,7 @@ int RunEncounters(Args args, std::ostream& out, std::ostream& err);
 // per-dungeon tables and flags, the preset names, then one row per card held or seen.
 int RunSave(Args args, std::ostream& out, std::ostream& err);
 
+// The defined dungeons with their 19 fields, prizes by id and name, as TSV.
+int RunDungeons(Args args, std::ostream& out, std::ostream& err);
+
 }  // namespace kestrilon::data_tool
