@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "data/card_reference.h"
+
 namespace kestrilon {
 
 // Replaced by the player's name when a page is shown. Name cleaning turns every "{" of a
@@ -14,9 +16,9 @@ inline constexpr std::string_view kPlayerNameMark = "{name}";
 struct StoryPage {
     int number = 0;
     // Text lines, with "cg " + picture and "cgoff" lines where the page shows a picture.
-    std::span<const std::string_view> lines;
-    int reward = 0;             // card id of the "item" line after the lines; 0 none
-    std::string_view closing;   // the last text line of a call or darkness page
+    std::span<const std::string_view> lines{};
+    CardReference reward{};     // the card of the "item" line after the lines; id 0 none
+    std::string_view closing{}; // the last text line of a call or darkness page
 };
 
 std::span<const StoryPage> AwakeningPages();  // 0..8, "～悟り～"
