@@ -8,6 +8,7 @@
 #include "data/card_database.h"
 #include "data/sound_names.h"
 #include "data/stats.h"
+#include "dungeon/story.h"
 #include "persist/save_file.h"
 #include "render/effects.h"
 #include "text/text.h"
@@ -17,10 +18,11 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 3> kReferenceLists = {
+constexpr std::array<ReferenceList, 4> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
+    &StoryCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {
