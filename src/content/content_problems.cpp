@@ -11,6 +11,7 @@
 #include "dungeon/story.h"
 #include "persist/save_file.h"
 #include "render/effects.h"
+#include "screens/card_references.h"
 #include "text/text.h"
 
 namespace kestrilon {
@@ -18,10 +19,11 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 4> kReferenceLists = {
+constexpr std::array<ReferenceList, 5> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
+    &ScreenCardReferences,
     &StoryCardReferences,
 };
 

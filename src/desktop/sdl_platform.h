@@ -32,6 +32,8 @@ public:
 
     bool Confirm(const std::string& text) override;
     void MessageBox(const std::string& text) override;
+    Answer Ask(const std::string& text) override;
+    Answer Notify(const std::string& text) override;
     HttpReply HttpGet(const std::string& url) override;
     bool OpenUrl(const std::string& url) override;
 
