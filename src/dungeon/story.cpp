@@ -2,6 +2,11 @@
 
 #include <array>
 
+#include "menu/click_script.h"
+#include "menu/menu.h"
+#include "render/message_log.h"
+#include "render/pictures.h"
+#include "sound/sound.h"
 #include "state/game.h"
 #include "text/text.h"
 
@@ -14,6 +19,9 @@ constexpr std::string_view kFarAwayMusic = "遠方より来る-34.mp3";
 
 constexpr int kCallFirst = 100;
 constexpr int kDarknessFirst = 200;
+
+// The click-script line that ends a sequence on a screen.
+std::string BackTo(Screen screen) { return "menu" + FormatInt(ScreenCode(screen)); }
 
 bool IsCallPage(int page) { return page >= kCallFirst && page < kDarknessFirst; }
 bool IsDarknessPage(int page) { return page >= kDarknessFirst; }
@@ -31,7 +39,7 @@ std::string WithName(std::string_view line, std::string_view name) {
 
 // The counter of the page's set reaches one past the page's place in the set; a page
 // shown again, or out of turn, moves it by one at most.
-[[maybe_unused]] void CountPageViewed(PlayerState& p, int page) {
+void CountPageViewed(PlayerState& p, int page) {
     int32_t& progress = IsDarknessPage(page) ? p.unlockFlags[kFlagDarknessProgress]
                         : IsCallPage(page)   ? p.unlockFlags[kFlagCallProgress]
                                              : p.storyPagesRead;
@@ -58,7 +66,7 @@ std::vector<std::string> StoryPageScript(int page, std::string_view playerName) 
     for (std::string_view line : found->lines) script.push_back(WithName(line, playerName));
     if (found->reward.id != 0) script.push_back("item" + FormatInt(found->reward.id));
     if (!found->closing.empty()) script.push_back(WithName(found->closing, playerName));
-    script.emplace_back("menu1");
+    script.push_back(BackTo(Screen::MainMenu));
     return script;
 }
 
@@ -72,6 +80,30 @@ std::string_view StoryPageColour(int page) {
     if (IsCallPage(page)) return "pink5";
     if (page == kDarknessFirst) return "blue";
     return "silver";
+}
+
+void ShowStoryPage(Game& g, int page) {
+    const std::vector<std::string> script = StoryPageScript(page, g.player.playerName);
+    if (script.empty()) return;
+    ClearLog(g);
+    Log(g, "....");
+    g.screen.storyRunning = true;
+    g.player.runFlags[kRunEventVisited] = 1;
+    g.script.storyColour.assign(StoryPageColour(page));
+    PlayMusic(g, StoryPageMusic(page));
+    for (const std::string& line : script) AppendScriptLine(g, line);
+    CountPageViewed(g.player, page);
+}
+
+void ShowOpening(Game& g) {
+    ShowPicture(g, "1.jpg");
+    g.screen.openingPlaying = true;
+    // A darkness page may have left its colour; the opening always reads the same.
+    g.script.storyColour.assign("silver");
+    PlayMusic(g, kBeginningMusic);
+    Log(g, "................");
+    for (std::string_view line : OpeningLines()) AppendScriptLine(g, line);
+    AppendScriptLine(g, BackTo(Screen::TitleMenu));
 }
 
 std::span<const CardReference> StoryCardReferences() {

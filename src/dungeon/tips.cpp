@@ -3,7 +3,12 @@
 #include <algorithm>
 
 #include "base/expects.h"
+#include "data/capacity.h"
+#include "dungeon/run.h"
 #include "dungeon/story_pages.h"
+#include "menu/menu.h"
+#include "render/message_log.h"
+#include "state/game.h"
 #include "text/text.h"
 
 namespace kestrilon {
@@ -20,6 +25,15 @@ std::string TipForRoll(int roll, int capacity) {
     }
     const size_t index = std::min(static_cast<size_t>(roll - kBookSizeTipRolls), fixed.size() - 1);
     return std::string(fixed[index]);
+}
+
+void ReturnToMenuWithTip(Game& g) {
+    RunReset(g);
+    g.dungeon.number = 0;
+    // The run is over here whichever way it ended, so points no longer mark the log.
+    g.dungeon.entered = 0;
+    OpenScreen(g, Screen::MainMenu);
+    Log(g, TipForRoll(g.Roll(kTipRolls), BookCapacity(g)));
 }
 
 }  // namespace kestrilon
