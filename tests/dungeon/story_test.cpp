@@ -70,6 +70,17 @@ TEST_F(StoryTest, AnEventPageIsRevealedLineByLineAndReturnsToTheMainMenu) {
     EXPECT_EQ(g.sound.music, "遠方より来る-34.mp3");
 }
 
+TEST_F(StoryTest, AStoryPictureShowsAtOnceAndGivesWayToTheMainMenuAtTheEnd) {
+    os.WriteJpeg("cg/kabe.jpg", kScreenWidth, kScreenHeight, Rgb(220, 0, 0));
+    os.WriteJpeg("cg/1.jpg", kScreenWidth, kScreenHeight, 0);
+    const Bitmap& shown = g.layers.LayerTable[kLayerComposed];
+    ShowStoryPage(g, 0);
+    Click();
+    EXPECT_GT(RedOf(shown.Pixel(400, 300)), 150) << "the tunnel comes with the first line";
+    ClickThrough();
+    EXPECT_LT(RedOf(shown.Pixel(400, 300)), 50) << "the main menu's picture is back";
+}
+
 TEST_F(StoryTest, ViewingAPageAgainRaisesItsProgressOnlyOnce) {
     PlayerState& p = g.player;
     p.storyPagesRead = 3;
