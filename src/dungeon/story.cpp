@@ -1,7 +1,5 @@
 #include "dungeon/story.h"
 
-#include <array>
-
 #include "menu/click_script.h"
 #include "menu/menu.h"
 #include "render/message_log.h"
