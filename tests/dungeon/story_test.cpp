@@ -20,7 +20,9 @@ protected:
         NewGameValues(g);
         g.player.playerName = "Velna";
         g.frame.TitleState = TitleCode(TitleState::Game);
-        for (const char* music : {"dat/始まりの調べ-3.mp3", "dat/呼び声-41.mp3"}) os.WriteFile(music, "ID3");
+        for (const char* music : {"dat/始まりの調べ-3.mp3", "dat/呼び声-41.mp3", "dat/遠方より来る-34.mp3"}) {
+            os.WriteFile(music, "ID3");
+        }
         os.listener = [this](std::string_view kind, std::string_view detail) {
             if (kind == "LOG") logged.emplace_back(detail);
         };
