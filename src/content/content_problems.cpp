@@ -4,6 +4,7 @@
 #include <array>
 #include <iostream>
 
+#include "battle/enemy_check.h"
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "data/sound_names.h"
@@ -19,11 +20,12 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 5> kReferenceLists = {
+constexpr std::array<ReferenceList, 6> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
     &ScreenCardReferences,
+    &EnemyCardReferences,
     &StoryCardReferences,
 };
 
@@ -119,6 +121,7 @@ std::vector<std::string> ContentProblems() {
         for (std::span<const CardRow> group : catalogue) Append(problems, CardRowProblems(group));
     }
     for (ReferenceList list : kReferenceLists) Append(problems, CardReferenceProblems(list()));
+    Append(problems, EnemyContentProblems());
     return problems;
 }
 
