@@ -11,6 +11,7 @@
 #include "dungeon/walk.h"
 #include "data/sound_names.h"
 #include "data/stats.h"
+#include "dungeon/story.h"
 #include "persist/save_file.h"
 #include "render/effects.h"
 #include "screens/card_references.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 7> kReferenceLists = {
+constexpr std::array<ReferenceList, 8> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
@@ -29,6 +30,7 @@ constexpr std::array<ReferenceList, 7> kReferenceLists = {
     &EnemyCardReferences,
     &DungeonCardReferences,
     &WalkCardReferences,
+    &StoryCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {

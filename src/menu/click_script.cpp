@@ -49,9 +49,12 @@ ScriptReward RevealScriptLine(Game& g) {
     for (int chained = 0; chained < kScriptLines; ++chained) {
         const std::string& head = g.script.lines[1];
         if (StartsWith(head, "cg ")) {
-            g.frame.PictureLock = 1;
+            // The lock keeps a shown picture from being rebuilt away, so it may only close
+            // once the picture is composed; locked first, the picture would never appear.
             const std::string name(PictureName(head));
+            g.frame.PictureLock = 0;
             ShowPicture(g, name);
+            g.frame.PictureLock = 1;
             RemoveScriptHead(g);
             continue;
         }

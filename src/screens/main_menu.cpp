@@ -1,6 +1,7 @@
 // The main menu: the hub of dungeons, book editing, the shops, story pages and slots.
 #include <array>
 
+#include "dungeon/story.h"
 #include "menu/menu.h"
 #include "render/message_log.h"
 #include "screens/item_numbers.h"
@@ -78,6 +79,9 @@ AfterAction RunMainMenu(Game& g, const tmenu& item) {
     case MainAction::Slot:
         if (g.player.slotRights < 1) Log(g, "スロット権がありません");
         return AfterAction::Rebuild;
+    case MainAction::Satori:
+    case MainAction::Call:
+    case MainAction::Darkness: ShowStoryPage(g, item.param2); return AfterAction::Rebuild;
     case MainAction::SpecialSlot:
         if (g.player.spSlotRights < 1) Log(g, "SPスロット権がありません");
         return AfterAction::Rebuild;

@@ -1,5 +1,6 @@
 // The title menu: the opening, and the start that continues a game or names a new player.
 #include "dungeon/run.h"
+#include "dungeon/story.h"
 #include "menu/menu.h"
 #include "render/message_log.h"
 #include "render/pictures.h"
@@ -39,9 +40,11 @@ void BuildTitleMenu(Game& g) {
 }
 
 AfterAction RunTitleMenu(Game& g, const tmenu& item) {
-    if (ActionOf<TitleAction>(item) != TitleAction::Start) return AfterAction::Rebuild;
-    BeginPlay(g);
-    return AfterAction::Keep;
+    switch (ActionOf<TitleAction>(item)) {
+    case TitleAction::Opening: ShowOpening(g); return AfterAction::Rebuild;
+    case TitleAction::Start: BeginPlay(g); return AfterAction::Keep;
+    }
+    return AfterAction::Rebuild;
 }
 
 }  // namespace kestrilon

@@ -2,7 +2,9 @@
 #   PLAY     the tool
 #   MODE     golden: SCRIPT's output must equal EXPECTED
 #            folder: FIRST and then SCRIPT run with --folder on one fresh program folder
-#                    (a copy of GAME); the second output must equal EXPECTED
+#                    (a copy of GAME); the second output must equal EXPECTED. SAVE_LINES,
+#                    "LINE=VALUE,...", sets numbers of the save file between the runs, for
+#                    states a short script cannot reach (a level, a death count)
 #            fails:  a bad command and an absent caption each stop the tool with one line
 #            repeat: two runs of SCRIPT with one seed print the same bytes and pictures
 #   SCRIPT, EXPECTED, FIRST, GAME, WORK (a scratch folder of this case)
@@ -56,6 +58,18 @@ elseif(MODE STREQUAL "folder")
   if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/program/dat2/my.dat)
     message(FATAL_ERROR "the first run left no save file: ${err}")
   endif()
+  string(REPLACE "," ";" save_lines "${SAVE_LINES}")
+  foreach(pair ${save_lines})
+    if(NOT pair MATCHES "^([0-9]+)=(-?[0-9]+)$")
+      message(FATAL_ERROR "SAVE_LINES: \"${pair}\" is not LINE=VALUE")
+    endif()
+    # The number only: the line keeps its CR LF.
+    execute_process(COMMAND sed -i -e "${CMAKE_MATCH_1}s/^-\\?[0-9]*/${CMAKE_MATCH_2}/" ${WORK}/program/dat2/my.dat
+                    RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "SAVE_LINES: cannot set line ${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
   play(out err rc --seed 7 --folder ${WORK}/program ${SCRIPT})
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "kestrilon-play failed (${rc}): ${err}")
