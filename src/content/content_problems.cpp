@@ -18,11 +18,12 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 4> kReferenceLists = {
-    &StatCardReferences,
-    &GainCardReferences,
-    &SaveFileCardReferences,
-    &ScreenCardReferences,
+constexpr std::array kReferenceLists = {
+    ReferenceList{&StatCardReferences},
+    ReferenceList{&GainCardReferences},
+    ReferenceList{&SaveFileCardReferences},
+    ReferenceList{&ScreenCardReferences},
+    ReferenceList{&BookEditCardReferences},
 };
 
 std::string_view KindName(CardKind kind) {

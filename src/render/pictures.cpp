@@ -88,7 +88,7 @@ void ShowPicture(Game& g, std::string_view name) {
     RebuildBackground(g);
 }
 
-std::string CardFramePicture(const Game& g, int id) {
+std::string_view CardFramePicture(const Game& g, int id) {
     if (!CardDatabase::ValidId(id)) return "card_b.bmp";
     const titem& card = g.cards[id];
     const bool dungeon = card.kind == 1;
@@ -103,7 +103,7 @@ std::string CardFramePicture(const Game& g, int id) {
     mark(card.isPaid, "card_d_ex3.bmp", "card_b_ex3.bmp");
     mark(card.isCalling, "card_d_death.bmp", "card_b_death.bmp");
     mark(card.isLure, "card_d_clear.bmp", "card_b_clear.bmp");
-    return std::string(name);
+    return name;
 }
 
 }  // namespace kestrilon

@@ -20,7 +20,7 @@ const Bitmap& ThumbCacheGet(Game& g, std::string_view name);
 bool PictureKeepsOwnSize(std::string_view name);
 // Loads a picture as the background and rebuilds the composed background.
 void ShowPicture(Game& g, std::string_view name);
-// Frame picture of a card's line in lists and in the log.
-std::string CardFramePicture(const Game& g, int id);
+// Frame picture of a card's line in lists and in the log; a name that lives as long as the program.
+std::string_view CardFramePicture(const Game& g, int id);
 
 }  // namespace kestrilon
