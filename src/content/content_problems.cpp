@@ -4,6 +4,7 @@
 #include <array>
 #include <iostream>
 
+#include "battle/enemy_check.h"
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "data/sound_names.h"
@@ -24,6 +25,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&SaveFileCardReferences},
     ReferenceList{&ScreenCardReferences},
     ReferenceList{&BookEditCardReferences},
+    ReferenceList{&EnemyCardReferences},
 };
 
 std::string_view KindName(CardKind kind) {
@@ -118,6 +120,7 @@ std::vector<std::string> ContentProblems() {
         for (std::span<const CardRow> group : catalogue) Append(problems, CardRowProblems(group));
     }
     for (ReferenceList list : kReferenceLists) Append(problems, CardReferenceProblems(list()));
+    Append(problems, EnemyContentProblems());
     return problems;
 }
 
