@@ -5,6 +5,7 @@
 #include <string>
 
 #include "battle/battle_tick.h"
+#include "books/card_list.h"
 #include "data/stats.h"
 #include "render/background.h"
 #include "menu/menu.h"
@@ -77,6 +78,7 @@ void ComposeGameFrame(Game& g) {
     l.cg.Copy(l.LayerTable[kLayerComposed], 0, 0, kScreenWidth, kScreenHeight);
     DrawZoomLayer(g);
     if (g.screen.Current() != Screen::None) DrawMenus(g);
+    if (g.menus.choices.kind != 0) DrawCardList(g);
     RenderFrame(g);
     l.cg.OrCombine(l.bak, 0, 0, kScreenWidth, kScreenHeight);
     Shake(g);

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "books/card_list.h"
 #include "books/gains.h"
 #include "menu/click_script.h"
 #include "menu/menu.h"
@@ -58,7 +59,12 @@ void HandleClick(Game& g, int x, int y, MouseButton button) {
     in.ClickX = x;
     in.ClickY = y;
     in.ClickKind = right ? 2 : 1;
-    if (in.ClickKind == 1) MenuLeftClick(g);
+    if (in.ClickKind == 1) {
+        // A list that a button has just opened does not take the click that opened it.
+        const bool listOpen = g.menus.choices.kind != 0;
+        MenuLeftClick(g);
+        if (listOpen) CardListClick(g);
+    }
 
     FrameState& f = g.frame;
     if (f.TitleState == TitleCode(TitleState::Splash)) {

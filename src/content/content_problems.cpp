@@ -22,15 +22,16 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 8> kReferenceLists = {
-    &StatCardReferences,
-    &GainCardReferences,
-    &SaveFileCardReferences,
-    &ScreenCardReferences,
-    &EnemyCardReferences,
-    &DungeonCardReferences,
-    &WalkCardReferences,
-    &StoryCardReferences,
+constexpr std::array kReferenceLists = {
+    ReferenceList{&StatCardReferences},
+    ReferenceList{&GainCardReferences},
+    ReferenceList{&SaveFileCardReferences},
+    ReferenceList{&ScreenCardReferences},
+    ReferenceList{&BookEditCardReferences},
+    ReferenceList{&EnemyCardReferences},
+    ReferenceList{&DungeonCardReferences},
+    ReferenceList{&WalkCardReferences},
+    ReferenceList{&StoryCardReferences},
 };
 
 std::string_view KindName(CardKind kind) {

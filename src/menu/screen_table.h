@@ -35,6 +35,8 @@ struct ScreenEntry {
     // One-time hints when the screen opens.
     void (*opened)(Game& g) = nullptr;
     Placement placement = Placement::Grid;
+    // A click on a card of the list panel shown beside the screen.
+    AfterAction (*listClick)(Game& g, int card) = nullptr;
 };
 
 // Defined above the menu core, in src/screens/screen_table.cpp.

@@ -105,7 +105,7 @@ void ZoomPictureLoad(Game& g, std::string_view name) {
     if (f.ZoomMode == ZoomStage::StartGrowing || f.ZoomMode == ZoomStage::Growing) f.ZoomMode = ZoomStage::StartLeaving;
 }
 
-std::string CardFramePicture(const Game& g, int id) {
+std::string_view CardFramePicture(const Game& g, int id) {
     if (!CardDatabase::ValidId(id)) return "card_b.bmp";
     const titem& card = g.cards[id];
     const bool dungeon = card.kind == 1;
@@ -120,7 +120,7 @@ std::string CardFramePicture(const Game& g, int id) {
     mark(card.isPaid, "card_d_ex3.bmp", "card_b_ex3.bmp");
     mark(card.isCalling, "card_d_death.bmp", "card_b_death.bmp");
     mark(card.isLure, "card_d_clear.bmp", "card_b_clear.bmp");
-    return std::string(name);
+    return name;
 }
 
 }  // namespace kestrilon

@@ -22,7 +22,7 @@ bool PictureKeepsOwnSize(std::string_view name);
 void ShowPicture(Game& g, std::string_view name);
 // The enemy or event picture zooming in; "not" or an empty name slides it out.
 void ZoomPictureLoad(Game& g, std::string_view name);
-// Frame picture of a card's line in lists and in the log.
-std::string CardFramePicture(const Game& g, int id);
+// Frame picture of a card's line in lists and in the log; a name that lives as long as the program.
+std::string_view CardFramePicture(const Game& g, int id);
 
 }  // namespace kestrilon

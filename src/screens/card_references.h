@@ -7,5 +7,7 @@
 namespace kestrilon {
 
 std::span<const CardReference> ScreenCardReferences();
+// book_edit.cpp: the basic cards a short book is filled with.
+std::span<const CardReference> BookEditCardReferences();
 
 }  // namespace kestrilon

@@ -76,6 +76,8 @@ AfterAction RunMainMenu(Game& g, const tmenu& item) {
     switch (ActionOf<MainAction>(item)) {
     case MainAction::SubMenu: OpenScreen(g, Screen::SubMenu); return AfterAction::Keep;
     case MainAction::Orbs: OpenScreen(g, Screen::OrbList); return AfterAction::Keep;
+    case MainAction::DungeonBookEdit: BeginBookEdit(g, Book::Dungeon); return AfterAction::Keep;
+    case MainAction::BattleBookEdit: BeginBookEdit(g, Book::Battle); return AfterAction::Keep;
     case MainAction::Slot:
         if (g.player.slotRights < 1) Log(g, "スロット権がありません");
         return AfterAction::Rebuild;

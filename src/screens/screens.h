@@ -4,6 +4,7 @@
 #include <string>
 
 #include "menu/screen_table.h"
+#include "state/books_state.h"
 
 namespace kestrilon {
 
@@ -33,8 +34,13 @@ void BuildTitleMenu(Game& g);
 AfterAction RunTitleMenu(Game& g, const tmenu& item);
 
 // book_edit.cpp: book editing, its card pop-up and the export options
+// Opens screen 6 on `book` with its card list, keeping a copy of the books as they were.
+void BeginBookEdit(Game& g, Book book);
 void BuildBookEdit(Game& g);
+AfterAction RunBookEdit(Game& g, const tmenu& item);
+AfterAction BookEditListClick(Game& g, int card);
 void BuildCardActions(Game& g);
+AfterAction RunCardActions(Game& g, const tmenu& item);
 void CardActionsOpened(Game& g);
 void BuildExportOptions(Game& g);
 AfterAction RunExportOptions(Game& g, const tmenu& item);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/card.h"
+
 namespace kestrilon {
 
 constexpr int kMenuItems = 3000;
@@ -43,6 +45,13 @@ struct ChoiceList {
     int32_t kind = 0;  // 1, 2 book editing, 10 shop, 20 synthesis, 30 altar; 0 closed
     int32_t rows = 0;
     std::array<int32_t, kChoiceRows> cards{};
+    int32_t page = 0;       // 0-based
+    int32_t filter = 0;     // book editing: 0 .. 11
+    int32_t selected = 0;   // card chosen from the list; 0 none
+    int32_t listed = 0;     // cards that passed, on every page
+    int32_t ownedSum = 0;   // book editing: copies owned of the listed cards
+    int32_t bookSum = 0;    // and copies of them in the book
+    bool nextPage = false;  // more cards follow this page
 };
 
 struct MenuTable {
@@ -59,6 +68,8 @@ struct MenuTable {
     bool scoreSendFailed = false;
     bool closeRequested = false;  // "はい" on the quit question: the window should close
     ChoiceList choices;
+    // BookContents as it stood when the current edit began.
+    std::array<int32_t, kCardIds> editBackup{};
     // Texts composed while drawing, kept so that a frame does not allocate.
     mutable std::string textBuffer;
     std::string textBuffer2;

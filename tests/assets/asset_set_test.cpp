@@ -81,7 +81,7 @@ TEST_F(AssetSetTest, EveryPictureTheGameNamesIsWrittenAndDecodes) {
     for (int id = 1; id < kCardIds; ++id) {
         if (!g.cards[id].Exists()) continue;
         if (!g.cards[id].image.empty()) faces.insert(g.cards[id].image);
-        frames.insert(CardFramePicture(g, id));
+        frames.emplace(CardFramePicture(g, id));
     }
     ASSERT_GT(faces.size(), 100u);
     for (const std::string& face : faces) {
@@ -98,9 +98,9 @@ TEST_F(AssetSetTest, EveryPictureTheGameNamesIsWrittenAndDecodes) {
                                      &titem::isPaid, &titem::isCalling, &titem::isLure}) {
             probe = titem{};
             probe.kind = kind;
-            frames.insert(CardFramePicture(g, kCardIds - 1));
+            frames.emplace(CardFramePicture(g, kCardIds - 1));
             probe.*mark = 1;
-            frames.insert(CardFramePicture(g, kCardIds - 1));
+            frames.emplace(CardFramePicture(g, kCardIds - 1));
         }
     }
     EXPECT_EQ(frames.size(), 16u);

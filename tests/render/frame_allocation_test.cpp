@@ -12,6 +12,8 @@
 #include <string>
 
 #include "app/frame.h"
+#include "books/card_list.h"
+#include "data/card_database.h"
 #include "render/effects.h"
 #include "render/message_log.h"
 #include "render/render_support.h"
@@ -149,6 +151,24 @@ TEST_F(FrameAllocationTest, LogCaptionsAndSplashDrawWithoutAllocating) {
     for (int i = 0; i < 3; ++i) ComposeFrame(g);
     StopCounting();
     EXPECT_EQ(mallocCalls.load(), 0) << "splash frames";
+}
+
+// The card list and the card's panel compose their texts in kept buffers.
+TEST_F(FrameAllocationTest, AnOpenCardListDrawsWithoutNew) {
+    g.frame.TitleState = 0;
+    FillCardDatabase(g);
+    for (int id = 1000; id < 1100; ++id) g.player.CardCollection[static_cast<size_t>(id)] = 2;
+    g.player.CardLevel[1001] = 2;
+    g.menus.choices.page = 1;
+    BuildCardList(g, ListKind::BattleBook);
+    g.menus.choices.selected = g.menus.choices.cards[2];
+    g.input.ClickX = 600;
+    g.input.ClickY = kListTop + kListRowHeight * 4 + 3;
+    for (int i = 0; i < 3; ++i) DrawCardList(g);
+    StartCounting();
+    for (int i = 0; i < 5; ++i) DrawCardList(g);
+    StopCounting();
+    EXPECT_EQ(newCalls.load(), 0);
 }
 
 }  // namespace

@@ -92,12 +92,26 @@ void PrintButtons(const Game& g, std::ostream& out) {
     }
 }
 
+// The open card list: its page, sums and rows, each row's card with its book and owned counts.
+void PrintCardList(const Game& g, std::ostream& out) {
+    const ChoiceList& list = g.menus.choices;
+    if (list.kind == 0) return;
+    out << "list=" << list.kind << " page=" << list.page << " listed=" << list.listed << " owned=" << list.ownedSum
+        << " book=" << list.bookSum << " selected=" << list.selected << '\n';
+    for (int r = 0; r < list.rows; ++r) {
+        const int id = list.cards[static_cast<size_t>(r)];
+        out << "row=" << id << ' ' << g.cards[id].name << ' ' << g.player.BookContents[static_cast<size_t>(id)] << '/'
+            << g.player.CardCollection[static_cast<size_t>(id)] << '\n';
+    }
+}
+
 }  // namespace
 
 void PrintState(const Game& g, std::ostream& out) {
     for (const Field& field : kFields) out << field.name << '=' << field.value(g) << '\n';
     PrintCombatants(g, out);
     PrintButtons(g, out);
+    PrintCardList(g, out);
 }
 
 }  // namespace kestrilon::play
