@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "books/card_list.h"
 #include "books/draw.h"
 #include "books/shuffle.h"
 #include "data/capacity.h"
@@ -89,7 +88,6 @@ void DungeonEntrySequence(Game& g) {
     g.battle.fightActive = 0;
     g.battle.battleOn = 0;
     g.books.runEndedByExhaustion = 0;
-    LowerRecentCounters(g);
     ResetHand(g, Book::Dungeon);
     ResetHand(g, Book::Battle);
     ShuffleBook(g, Book::Dungeon);

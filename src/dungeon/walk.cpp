@@ -5,6 +5,7 @@
 
 #include "battle/battle_start.h"
 #include "books/books.h"
+#include "books/card_list.h"
 #include "books/draw.h"
 #include "data/book_holds.h"
 #include "data/stats.h"
@@ -85,7 +86,7 @@ void EnterDungeon(Game& g, int n) {
     ClearLog(g);
     const DungeonRecord& record = d.table[static_cast<size_t>(n)];
     Log(g, record.name + "に入りました");
-    for (int32_t& count : p.recentlyObtained) count = std::max(0, count - 1);
+    LowerRecentCounters(g);
     p.score = 0;
     p.scoreCheck = 0;
     d.entryTime = g.os.Now();
