@@ -1,4 +1,4 @@
-// Book editing with its filter buttons, the pop-up of a chosen card, and the export options.
+// Book editing with its filter buttons and the pop-up of a chosen card.
 #include <array>
 #include <string>
 #include <string_view>
@@ -6,6 +6,7 @@
 #include "books/books.h"
 #include "data/capacity.h"
 #include "menu/menu.h"
+#include "persist/presets.h"
 #include "screens/item_numbers.h"
 #include "screens/screens.h"
 #include "state/game.h"
@@ -55,17 +56,12 @@ void CardActionsOpened(Game& g) {
     ShowHint(g, hint);
 }
 
-void BuildExportOptions(Game& g) {
-    const Screen s = Screen::ExportOptions;
-    SetItem(g, kExportFirst, s, "6大ｽﾃｰﾀｽのみ", ExportAction::Order).param = 0;
-    SetItem(g, kExportFirst + 1, s, "属性順", ExportAction::Order).param = 1;
-    SetItem(g, kExportFirst + 2, s, "戻る", ExportAction::Back, true);
-}
-
-AfterAction RunExportOptions(Game& g, const tmenu& item) {
-    if (ActionOf<ExportAction>(item) != ExportAction::Back) return AfterAction::Rebuild;
-    OpenScreen(g, Screen::BookEdit);
-    return AfterAction::Keep;
+AfterAction RunBookEdit(Game& g, const tmenu& item) {
+    switch (ActionOf<BookEditAction>(item)) {
+    case BookEditAction::Presets: OpenPresetPanel(g); return AfterAction::Rebuild;
+    case BookEditAction::ExportOptions: OpenScreen(g, Screen::ExportOptions); return AfterAction::Keep;
+    default: return AfterAction::Rebuild;
+    }
 }
 
 }  // namespace kestrilon

@@ -15,7 +15,7 @@ constexpr std::array<ScreenEntry, kScreenCount> kScreens = {{
     {Screen::Options, BuildOptions, RunOptions},
     {Screen::SoundVolume, BuildSoundVolume, RunSoundVolume},
     {Screen::TitleMenu, BuildTitleMenu, RunTitleMenu},
-    {Screen::BookEdit, BuildBookEdit, nullptr, nullptr, Placement::BookEdit},
+    {Screen::BookEdit, BuildBookEdit, RunBookEdit, nullptr, Placement::BookEdit},
     {Screen::CardActions, BuildCardActions, nullptr, CardActionsOpened, Placement::Lowered},
     {Screen::DungeonList, BuildDungeonList, RunDungeonList, nullptr, Placement::DungeonList},
     {Screen::DungeonHand, BuildDungeonHand, nullptr, DungeonHandOpened, Placement::Hand},

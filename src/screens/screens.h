@@ -32,10 +32,13 @@ AfterAction RunCardPictures(Game& g, const tmenu& item);
 void BuildTitleMenu(Game& g);
 AfterAction RunTitleMenu(Game& g, const tmenu& item);
 
-// book_edit.cpp: book editing, its card pop-up and the export options
+// book_edit.cpp: book editing and its card pop-up
 void BuildBookEdit(Game& g);
+AfterAction RunBookEdit(Game& g, const tmenu& item);
 void BuildCardActions(Game& g);
 void CardActionsOpened(Game& g);
+
+// book_export.cpp: the export options and their way in from book editing
 void BuildExportOptions(Game& g);
 AfterAction RunExportOptions(Game& g, const tmenu& item);
 
