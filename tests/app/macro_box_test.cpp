@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <string>
 
 #include "app/click_item.h"
@@ -42,6 +43,7 @@ protected:
         g.screen.editBookKind = 1;
         g.player.dungeonPresetNames = {"一", "二", "三", "四", "五", "六"};
         g.player.level = 5;
+        g.frame.TitleState = TitleCode(TitleState::Game);  // past the title pictures
         OpenScreen(g, Screen::BookEdit);
     }
     void Click(Rect r, MouseButton b = MouseButton::Left) { form.cgMouseDown(r.left + 2, r.top + 2, b); }
@@ -72,6 +74,18 @@ TEST_F(MacroBoxFormTest, ThePanelIsDrawnOverTheLeftOfTheFrame) {
     EXPECT_EQ(cg.Pixel(kMacroBoxRect.right - 2, 5), 0u);
     const Rect back = kMacroBackRect;
     EXPECT_EQ(cg.Pixel(back.left + 5, back.top + 5), Rgb(48, 48, 64));
+}
+
+TEST_F(MacroBoxFormTest, ExportOptionsWriteTheBookAndReturnToEditing) {
+    Game& g = form.game();
+    ASSERT_TRUE(ClickItem(form, "＞Txt出力(並び順)"));
+    ASSERT_EQ(g.screen.Current(), Screen::ExportOptions);
+    ASSERT_TRUE(ClickItem(form, "属性順"));
+    EXPECT_EQ(g.screen.Current(), Screen::BookEdit);
+    int exports = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(os.ProgramFolder()))
+        exports += entry.path().filename().string().starts_with("VeskBookD-");
+    EXPECT_EQ(exports, 1);
 }
 
 }  // namespace
