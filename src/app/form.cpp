@@ -58,6 +58,8 @@ void TForm1::Timer1Timer() {
     FrameTickStep(*game_);
     // The panel is a window component: it lies over whatever the frame composed.
     if (game_->screen.nameBoxOpen) DrawNameBox(*game_, name_box);
+    SyncMacroBox(*game_, macro_box);
+    if (game_->screen.presetPanelOpen) DrawMacroBox(*game_, macro_box);
 }
 
 void TForm1::cgMouseDown(int x, int y, MouseButton button) {
@@ -68,7 +70,15 @@ void TForm1::cgMouseDown(int x, int y, MouseButton button) {
         if (button == MouseButton::Left && x >= ok.left && x < ok.right && y >= ok.top && y < ok.bottom) Button1Click();
         return;
     }
+    // The preset panel takes every press while it is shown: beside it lie the buttons of
+    // book editing, which must wait until the panel is closed.
+    if (g.screen.presetPanelOpen) {
+        SyncMacroBox(g, macro_box);
+        MacroBoxMouseDown(g, macro_box, x, y, button == MouseButton::Right);
+        return;
+    }
     HandleClick(g, x, y, button);
+    SyncMacroBox(g, macro_box);
 }
 
 void TForm1::cgMouseUp() {
@@ -88,11 +98,20 @@ void TForm1::FormKeyDown(Key key) {
         if (key == Key::Enter) Button1Click();
         return;
     }
+    if (g.screen.presetPanelOpen) {
+        if (key == Key::Backspace) MacroBackspace(macro_box);
+        if (key == Key::Enter) macro_box.focus = -1;
+        return;
+    }
     if (key == Key::Escape) ResetRequest(g);
 }
 
 void TForm1::name_lTextInput(std::string_view text) {
     if (game_->screen.nameBoxOpen) NameTyped(name_box, text);
+    if (game_->screen.presetPanelOpen) {
+        SyncMacroBox(*game_, macro_box);
+        MacroTyped(macro_box, text);
+    }
 }
 
 void TForm1::Button1Click() { kestrilon::Button1Click(*game_, name_box); }

@@ -3,6 +3,7 @@
 // (or a test) calls.
 #include <memory>
 
+#include "app/macro_box.h"
 #include "app/name_entry.h"
 #include "state/game.h"
 
@@ -27,11 +28,13 @@ public:
     void cgMouseUp();
     void cgMouseMove(int x, int y);
     void FormKeyDown(Key key);
-    // Text typed while the name entry panel is shown.
+    // Typed text: into the name entry, or into the focused name edit of the preset panel.
     void name_lTextInput(std::string_view text);
     void Button1Click();
     // "はい" on the quit question asks the window to close.
     bool CloseRequested() const { return game_->menus.closeRequested; }
+
+    const MacroBox& PresetPanel() const { return macro_box; }
 
     int Timer1Interval() const { return game_->frame.timerInterval; }
     Game& game() { return *game_; }
@@ -42,6 +45,7 @@ private:
     std::unique_ptr<Game> game_;
     bool created_ = false;
     NameBox name_box;
+    MacroBox macro_box;
 };
 
 }  // namespace kestrilon

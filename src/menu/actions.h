@@ -41,7 +41,8 @@ enum class SubMenuAction : int32_t { Options = 1, Ranking = 2, Catalogue = 3, Ma
 
 // Book editing: a filter button's action is the first filter action plus the filter index
 // (0 .. 11), whatever position the button takes in the row.
-enum class BookEditAction : int32_t { EndEdit = 2, Presets = 3, FirstFilter = 10, LastFilter = 21 };
+// ExportOptions opens screen 25, the export in a listing order.
+enum class BookEditAction : int32_t { EndEdit = 2, Presets = 3, ExportOptions = 4, FirstFilter = 10, LastFilter = 21 };
 constexpr int32_t FilterAction(int index) { return ActionCode(BookEditAction::FirstFilter) + index; }
 constexpr bool IsFilterAction(int32_t action) {
     return action >= ActionCode(BookEditAction::FirstFilter) && action <= ActionCode(BookEditAction::LastFilter);

@@ -1,4 +1,4 @@
-// Book editing with its filter buttons, the pop-up of a chosen card, and the export options.
+// Book editing with its filter buttons and the pop-up of a chosen card.
 #include <algorithm>
 #include <array>
 #include <string>
@@ -8,6 +8,7 @@
 #include "books/card_list.h"
 #include "data/capacity.h"
 #include "menu/menu.h"
+#include "persist/presets.h"
 #include "render/message_log.h"
 #include "screens/card_references.h"
 #include "screens/item_numbers.h"
@@ -174,8 +175,12 @@ AfterAction RunBookEdit(Game& g, const tmenu& item) {
         ChooseFilter(g, item);
         return AfterAction::Rebuild;
     }
-    if (ActionOf<BookEditAction>(item) == BookEditAction::EndEdit) return EndEdit(g);
-    return AfterAction::Rebuild;
+    switch (ActionOf<BookEditAction>(item)) {
+    case BookEditAction::EndEdit: return EndEdit(g);
+    case BookEditAction::Presets: OpenPresetPanel(g); return AfterAction::Rebuild;
+    case BookEditAction::ExportOptions: OpenScreen(g, Screen::ExportOptions); return AfterAction::Keep;
+    default: return AfterAction::Rebuild;
+    }
 }
 
 AfterAction RunCardActions(Game& g, const tmenu& item) {
@@ -256,19 +261,6 @@ void CardActionsOpened(Game& g) {
     AppendInt(hint, capacity);
     hint += "枚まで。　　既に挿入済みのカードをまず減らしましょう";
     ShowHint(g, hint);
-}
-
-void BuildExportOptions(Game& g) {
-    const Screen s = Screen::ExportOptions;
-    SetItem(g, kExportFirst, s, "6大ｽﾃｰﾀｽのみ", ExportAction::Order).param = 0;
-    SetItem(g, kExportFirst + 1, s, "属性順", ExportAction::Order).param = 1;
-    SetItem(g, kExportFirst + 2, s, "戻る", ExportAction::Back, true);
-}
-
-AfterAction RunExportOptions(Game& g, const tmenu& item) {
-    if (ActionOf<ExportAction>(item) != ExportAction::Back) return AfterAction::Rebuild;
-    OpenScreen(g, Screen::BookEdit);
-    return AfterAction::Keep;
 }
 
 }  // namespace kestrilon

@@ -20,7 +20,8 @@ enum MenuItemNumber : int {
     kOptionFirst = 30,
     kSoundFirst = 40,
     kTitleFirst = 50,
-    kEditPresets = 60,          // book editing
+    kEditExport = 59,           // book editing; placed first, before the filters take their row
+    kEditPresets = 60,
     kEditEnd = 61,
     kEditFilterFirst = 62,      // ten filter buttons
     kCardActionFirst = 80,

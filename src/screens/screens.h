@@ -33,7 +33,7 @@ AfterAction RunCardPictures(Game& g, const tmenu& item);
 void BuildTitleMenu(Game& g);
 AfterAction RunTitleMenu(Game& g, const tmenu& item);
 
-// book_edit.cpp: book editing, its card pop-up and the export options
+// book_edit.cpp: book editing and its card pop-up
 // Opens screen 6 on `book` with its card list, keeping a copy of the books as they were.
 void BeginBookEdit(Game& g, Book book);
 void BuildBookEdit(Game& g);
@@ -42,6 +42,8 @@ AfterAction BookEditListClick(Game& g, int card);
 void BuildCardActions(Game& g);
 AfterAction RunCardActions(Game& g, const tmenu& item);
 void CardActionsOpened(Game& g);
+
+// book_export.cpp: the export options and their way in from book editing
 void BuildExportOptions(Game& g);
 AfterAction RunExportOptions(Game& g, const tmenu& item);
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/card.h"
+
 namespace kestrilon {
 
 constexpr int kPileEntries = 100;  // the largest book; a pile uses its first capacity entries
@@ -41,6 +43,10 @@ struct Books {
     // 1 once the dungeon book ran dry in this run: the player died of it. The walk and the
     // battle end act on it (game-over screen); the dungeon entry clears it.
     int32_t runEndedByExhaustion = 0;
+    // BookContents as it was when book editing began from the main menu: "元に戻す" on the
+    // preset panel goes back to it. Not saved.
+    std::array<int32_t, kCardIds> editSnapshot{};
+    bool editSnapshotTaken = false;
 };
 
 }  // namespace kestrilon

@@ -199,7 +199,12 @@ std::string PlaySession::KeyDown(std::string_view args) {
 }
 
 std::string PlaySession::Type(std::string_view args) {
-    if (!form_->game().screen.nameBoxOpen) return "the name entry is not shown";
+    const ScreenState& screen = form_->game().screen;
+    if (screen.presetPanelOpen) {
+        if (form_->PresetPanel().focus < 0) return "no name edit of the preset panel has the focus (click one first)";
+    } else if (!screen.nameBoxOpen) {
+        return "neither the name entry nor the preset panel is shown";
+    }
     form_->name_lTextInput(args);
     return "";
 }

@@ -64,7 +64,7 @@ TEST_F(SessionTest, CommandsThatCannotBeCarriedOutSayWhy) {
     EXPECT_EQ(session.Run("click 10"), "click: expects X Y");
     EXPECT_EQ(session.Run("move 10 600"), "move: (10, 600) lies outside the 800 x 600 window");
     EXPECT_EQ(session.Run("key Escpae"), "key: unknown key \"Escpae\"");
-    EXPECT_EQ(session.Run("type Velna"), "type: the name entry is not shown");
+    EXPECT_EQ(session.Run("type Velna"), "type: neither the name entry nor the preset panel is shown");
     EXPECT_EQ(session.Run("frames -1"), "frames: expects a count of ticks");
     EXPECT_EQ(session.Run("answer yes maybe"), "answer: \"maybe\" is neither yes nor no");
     EXPECT_TRUE(os.answers.empty());  // a bad answer list queues none of it
