@@ -1,0 +1,162 @@
+#include "ranking/protocol.h"
+
+#include <gtest/gtest.h>
+
+#include "text/text.h"
+
+namespace kestrilon {
+namespace {
+
+trank Sample() {
+    trank row;
+    row.name = "Rin";
+    row.number = 40213;
+    row.score = 2999;
+    row.comment = "よろしく！ a+b-c #1";
+    row.clears = 12;
+    row.date = "5/7";
+    row.ex = 0;
+    row.level = 33;
+    row.treasure = 4;
+    return row;
+}
+
+std::string PercentDecode(std::string_view body) {
+    std::string bytes;
+    for (size_t i = 0; i + 2 < body.size(); i += 3) bytes += static_cast<char>(std::stoi(std::string(body.substr(i + 1, 2)), nullptr, 16));
+    return bytes;
+}
+
+TEST(RankRequest, BodyIsEveryByteInUpperCaseHexAndDecodesBackToTheRow) {
+    const auto body = RankRequestBody(Sample(), 98);
+    ASSERT_TRUE(body.has_value());
+    ASSERT_EQ(body->size() % 3, 0u);
+    for (size_t i = 0; i < body->size(); i += 3) {
+        EXPECT_EQ((*body)[i], '%');
+        for (char c : body->substr(i + 1, 2)) EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << *body;
+    }
+    const std::string h = PercentDecode(*body);
+    EXPECT_TRUE(h.ends_with("\x82\xA0" "98")) << "\"あ\" in CP932 and the random number";
+    const std::string u = h.substr(0, h.size() - 4);
+    EXPECT_NE(u.front(), '+') << "the opening \"+\" is dropped";
+    EXPECT_NE(u.back(), '-') << "the closing \"-\" is dropped";
+    EXPECT_EQ(RankDecodeLine(u), "＊　" + RankFieldText(Sample()) + "　＊");
+
+    const RankWrite write = RankDecodeRequestBody(*body);
+    ASSERT_TRUE(write.row.has_value()) << write.fault;
+    EXPECT_EQ(*write.row, Sample());
+}
+
+TEST(RankRequest, FieldTextFollowsTheMarkerInOrder) {
+    EXPECT_EQ(RankFieldText(Sample()), "(kすv[]vて#{Rin#{40213#{2999#{よろしく！ a+b-c #1#{12#{5/7#{0#{33#{4#{");
+    EXPECT_EQ(kRankMarker.size(), 12u) << "eight characters, two of them hiragana";
+    EXPECT_EQ(RankSentName("kstrgm4071"), "GM");
+    EXPECT_EQ(RankSentName("kstrgm4072"), "kstrgm4072");
+    EXPECT_EQ(RankMonthDay(1, 9), "1/9");
+    EXPECT_EQ(RankMonthDay(12, 31), "12/31");
+    EXPECT_EQ(RankWriteUrl("http://127.0.0.1:8177", 3), "http://127.0.0.1:8177/vesk/vesk_rank.exe?write&3");
+    EXPECT_EQ(RankReadUrl("http://h", 21), "http://h/vesk/vesk_rank.exe?read&21");
+}
+
+TEST(RankRequest, CleanTextKeepsTheFieldsApart) {
+    EXPECT_EQ(RankCleanText("a#{b"), "a#.b");
+    EXPECT_EQ(RankCleanText("#{#{"), "#.#.");
+    EXPECT_EQ(RankCleanText("tab\there"), "tab here");
+    std::string long_;
+    for (int i = 0; i < 300; ++i) long_ += "あ";
+    EXPECT_EQ(RankCleanText(long_).size(), 255u * 3);
+    // A comment ending in "#" still splits where the game meant it to.
+    trank row = Sample();
+    row.comment = "end#";
+    const RankWrite write = RankDecodeRequestBody(*RankRequestBody(row, 0));
+    ASSERT_TRUE(write.row.has_value()) << write.fault;
+    EXPECT_EQ(write.row->comment, "end#");
+}
+
+std::string ReplyLine(const trank& row) { return *RankEncodeLine(RankFieldText(row)); }
+
+TEST(RankReply, ServerLineParsesBackToItsRow) {
+    const std::string line = ReplyLine(Sample());
+    for (char c : line) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+    const auto decoded = RankDecodeLine(line);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_TRUE(RankIsRecordLine(*decoded));
+    EXPECT_EQ(RankParseRecord(*decoded), Sample());
+}
+
+TEST(RankReply, RecordNeedsBothHalvesOfTheMarker) {
+    EXPECT_TRUE(RankIsRecordLine("xv[y]vz"));
+    EXPECT_FALSE(RankIsRecordLine("(kすv[#{Rin#{1#{"));
+    EXPECT_FALSE(RankIsRecordLine("]vて#{Rin#{1#{"));
+    EXPECT_FALSE(RankDecodeLine("&&&+++").has_value());
+}
+
+TEST(RankReply, NumberThatFailsEndsTheRecordThere) {
+    const trank cut = RankParseRecord("v[]v#{Rin#{77#{1200#{hi#{3#{4/1#{x#{9#{9#{");
+    EXPECT_EQ(cut.name, "Rin");
+    EXPECT_EQ(cut.number, 77);
+    EXPECT_EQ(cut.score, 1200);
+    EXPECT_EQ(cut.comment, "hi");
+    EXPECT_EQ(cut.clears, 3);
+    EXPECT_EQ(cut.date, "4/1");
+    EXPECT_EQ(cut.ex, 0);
+    EXPECT_EQ(cut.level, 0) << "fields after the bad one are not read";
+
+    const trank noNumber = RankParseRecord("v[]v#{Rin#{seven#{1200#{");
+    EXPECT_TRUE(noNumber.name.empty()) << "the name is kept only with its player number";
+}
+
+TEST(RankReply, LastFieldWithoutSeparatorIsCutAt255Characters) {
+    std::string comment;
+    for (int i = 0; i < 300; ++i) comment += "字";
+    const trank row = RankParseRecord("v[]v#{Rin#{1#{2#{" + comment);
+    EXPECT_EQ(row.comment.size(), 255u * 3);
+    // A field closed by its separator is taken whole.
+    const trank whole = RankParseRecord("v[]v#{Rin#{1#{2#{" + comment + "#{");
+    EXPECT_EQ(whole.comment, comment);
+}
+
+TEST(RankReply, NoticeTextIsReadAsCp932AndBlanked) {
+    EXPECT_TRUE(RankIsNotice("[m hello"));
+    EXPECT_FALSE(RankIsNotice(" [m"));
+    EXPECT_EQ(RankNoticeText(*Utf8ToCp932("[mお知らせ\t1")), "[mお知らせ 1");
+    EXPECT_EQ(RankNoticeText("[m\x81 ok"), "[m ok") << "a byte that is no CP932 is dropped";
+}
+
+TEST(RankReply, LinesSplitAtEitherLineEnd) {
+    EXPECT_EQ(RankSplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(RankSplitLines("a\r\n"), (std::vector<std::string>{"a"}));
+    EXPECT_TRUE(RankSplitLines("").empty());
+}
+
+TEST(RankBoard, RowColumnsArePaddedInCp932Bytes) {
+    trank row = Sample();
+    row.name = "ハヤテ";
+    row.ex = 2;
+    EXPECT_EQ(RankBoardRow(1, row),
+              "1    "
+              "2999      "
+              "ハヤテ            "
+              "Lv33    "
+              "踏破 12回   "
+              "EX 2回    "
+              "秘宝 4回    "
+              "5/7  "
+              "よろしく！ a+b-c #1");
+}
+
+TEST(RankBoard, ZeroExAndTreasureLeaveBlankColumns) {
+    trank row = Sample();
+    row.treasure = 0;
+    row.comment = "c";
+    const std::string text = RankBoardRow(2000, row);
+    const std::string afterClears = "踏破 12回   ";
+    const size_t at = text.find(afterClears);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(text.substr(at + afterClears.size()), std::string(10, ' ') + std::string(12, ' ') + "5/7  c");
+    EXPECT_EQ(RankBoardRow(12, trank{}), "12   --------");
+    EXPECT_EQ(RankPadBytes("長い名前です長い名前です", 18), "長い名前です長い名前です") << "longer text is kept whole";
+}
+
+}  // namespace
+}  // namespace kestrilon
