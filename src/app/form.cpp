@@ -4,6 +4,7 @@
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "content/content_problems.h"
 #include "persist/save_file.h"
 #include "screens/menu.h"
 #include "sound/sound.h"
@@ -35,6 +36,7 @@ void TForm1::FormCreate() {
     }
     for (Bitmap& layer : l.LayerTable) layer.SetTransparent(true);
 
+    ReportContentProblems();
     RebuildMenus(g);
     Load(g);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/book_holds.h"
 #include "data/capacity.h"
@@ -25,19 +26,37 @@ constexpr int kStaggerLimit = 150;
 
 constexpr int kSlotCardAllowance = 10;
 
-constexpr std::string_view kMagdaSword = "マグダの剣";
-// Carried cards that add one point to every score, by id.
-constexpr std::array<int, 9> kScoreCharms = {47, 1542, 932, 922, 924, 1673, 1486, 1129, 943};
-constexpr std::array<std::string_view, 3> kMoneyItems = {"ヴォマクトソード", "ヴォマクト鉄", kMagdaSword};
-constexpr std::array<int, 12> kMoneyCharms = {1542, 941, 932, 47, 109, 922, 924, 1486, 21, 1371, 1855, 943};
+constexpr std::string_view kScoreUse = "score bonus";
+constexpr std::string_view kMoneyUse = "money bonus";
+constexpr CardReference DungeonCard(int id, std::string_view use) { return CardWithId(id, CardKind::Dungeon, use); }
+constexpr CardReference BattleCard(int id, std::string_view use) { return CardWithId(id, CardKind::Battle, use); }
+
+// Each copy in the books adds to every score and every money gain.
+constexpr CardReference kMagdaSword = NamedCard("マグダの剣", CardKind::Battle, "score and money bonus");
+// Carried cards that add one point to every score.
+constexpr std::array<CardReference, 9> kScoreCharms = {
+    DungeonCard(47, kScoreUse),  BattleCard(1542, kScoreUse), DungeonCard(932, kScoreUse),
+    DungeonCard(922, kScoreUse), DungeonCard(924, kScoreUse), BattleCard(1673, kScoreUse),
+    BattleCard(1486, kScoreUse), BattleCard(1129, kScoreUse), DungeonCard(943, kScoreUse),
+};
+constexpr std::array<CardReference, 3> kMoneyItems = {
+    NamedCard("ヴォマクトソード", CardKind::Battle, kMoneyUse),
+    NamedCard("ヴォマクト鉄", CardKind::Battle, kMoneyUse),
+    kMagdaSword,
+};
+// Carried cards that add one to every money gain.
+constexpr std::array<CardReference, 12> kMoneyCharms = {
+    BattleCard(1542, kMoneyUse), DungeonCard(941, kMoneyUse), DungeonCard(932, kMoneyUse), DungeonCard(47, kMoneyUse),
+    DungeonCard(109, kMoneyUse), DungeonCard(922, kMoneyUse), DungeonCard(924, kMoneyUse), BattleCard(1486, kMoneyUse),
+    DungeonCard(21, kMoneyUse),  BattleCard(1371, kMoneyUse), BattleCard(1855, kMoneyUse), DungeonCard(943, kMoneyUse),
+};
 
 bool InDungeon(const Game& g) { return g.dungeon.number >= 1; }
 
-bool Held(const Game& g, int id) { return g.player.BookContents[static_cast<size_t>(id)] > 0; }
-
 template <size_t N>
-int HeldCount(const Game& g, const std::array<int, N>& ids) {
-    return static_cast<int>(std::count_if(ids.begin(), ids.end(), [&](int id) { return Held(g, id); }));
+int HeldCount(const Game& g, const std::array<CardReference, N>& cards) {
+    return static_cast<int>(
+        std::count_if(cards.begin(), cards.end(), [&](const CardReference& card) { return BookHolds(g, card) > 0; }));
 }
 
 bool ScoreEffectActive(const Game& g) {
@@ -85,7 +104,7 @@ void GainMoney(Game& g, int n) {
     if (n <= 0) return;
     PlayerState& p = g.player;
     int amount = n + HeldCount(g, kMoneyCharms);
-    for (const std::string_view item : kMoneyItems) amount += BookHolds(g, item);
+    for (const CardReference& item : kMoneyItems) amount += BookHolds(g, item);
 
     std::string line;
     if (!InDungeon(g)) {
@@ -107,6 +126,16 @@ void GainMoney(Game& g, int n) {
         p.unlockFlags[kFlagNuggetHint] = 1;
         LogIcon(g, "→金塊は、無事に持ち帰れば、お金に換金できます。", "hint", "hint.bmp");
     }
+}
+
+std::span<const CardReference> GainCardReferences() {
+    static const std::vector<CardReference> references = [] {
+        std::vector<CardReference> all(kScoreCharms.begin(), kScoreCharms.end());
+        all.insert(all.end(), kMoneyItems.begin(), kMoneyItems.end());
+        all.insert(all.end(), kMoneyCharms.begin(), kMoneyCharms.end());
+        return all;
+    }();
+    return references;
 }
 
 void GainCard(Game& g, int id, int count) {

@@ -1,6 +1,10 @@
 #pragma once
 // Everything that credits the player: score, money or gold nuggets, cards, food, and the
 // level that follows the number of card kinds owned.
+#include <span>
+
+#include "data/card_reference.h"
+
 namespace kestrilon {
 
 struct Game;
@@ -18,5 +22,8 @@ void Eat(Game& g, int n);
 int CardKindsOwned(const Game& g);
 // Raises the level by one when the kinds owned exceed five per level.
 void CheckLevel(Game& g);
+
+// The cards whose copies in the books raise the gains above.
+std::span<const CardReference> GainCardReferences();
 
 }  // namespace kestrilon

@@ -17,4 +17,10 @@ int BookHolds(const Game& g, std::string_view name) {
     return 0;
 }
 
+int BookHolds(const Game& g, const CardReference& card) {
+    if (!card.name.empty()) return BookHolds(g, card.name);
+    if (!CardDatabase::ValidId(card.id)) return 0;
+    return g.player.BookContents[static_cast<size_t>(card.id)];
+}
+
 }  // namespace kestrilon

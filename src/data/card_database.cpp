@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kLastClassified = 2999;
 constexpr int kLastBattleId = 2328;
-constexpr int kElements = 11;
+constexpr int kElements = static_cast<int>(kElementCodes.size());
+constexpr int kFoot = 1;  // the basic cards, owned in a full book's number
+constexpr int kFinger = kFirstBattleCard;
 
 // A catalogue row with its compiled text, so the refill walks one flat list.
 struct PreparedRow {
@@ -29,6 +31,7 @@ struct PreparedCatalogue {
     std::vector<TextStep> steps;
     std::vector<const CardRow*> liveRows;  // rows whose numbers follow the books
     std::array<CardTerms, kCardIds> terms{};
+    std::array<const CardRow*, kCardIds> byId{};
     std::vector<std::string> problems;
 };
 
@@ -68,6 +71,7 @@ void PrepareGroups(PreparedCatalogue& p, std::span<const std::span<const CardRow
             if (row.live == Live::WindHalfKm || row.live == Live::DarkCountMaxMp || row.live == Live::EarthCountMaxHp) {
                 p.liveRows.push_back(&row);
             }
+            p.byId[static_cast<size_t>(row.id)] = &row;
             p.terms[static_cast<size_t>(row.id)] =
                 CardTerms{row.requiredLevel, row.requiredDungeon, row.treeDungeon, row.strataDungeon};
         }
@@ -84,83 +88,25 @@ const PreparedCatalogue& Prepared() {
     return prepared;
 }
 
+#define KESTRILON_FILL_SKIP(...)
+#define KESTRILON_FILL_NUMBER(member, ...) c.member = CodeOf(r.member);
+#define KESTRILON_FILL_LEVELLED(member, label) \
+    if (lv.member != kKeep) c.member = lv.member;
+
 void AssignRow(titem& c, const CardRow& r) {
     c.name.assign(r.name);
     c.image.assign(r.image);
     c.sound.assign(r.sound);
-    c.isArrow = r.isArrow;
-    c.isBullet = r.isBullet;
-    c.isBow = r.isBow;
-    c.isGun = r.isGun;
-    c.isSeries = r.isSeries;
-    c.sortValue = r.sortValue;
-    c.noTarget = r.noTarget;
-    c.tpCost = r.tpCost;
-    c.mnd = r.mnd;
-    c.isTreasure = r.isTreasure;
-    c.isPaid = r.isPaid;
-    c.isCalling = r.isCalling;
-    c.isAbilityGift = r.isAbilityGift;
-    c.isAbility = r.isAbility;
-    c.toolLevel = r.toolLevel;
-    c.value2 = r.value2;
-    c.value3 = r.value3;
-    c.isUltraRare = r.isUltraRare;
-    c.maxCopies = r.maxCopies;
-    c.str = r.str;
-    c.int_ = r.int_;
-    c.vit = r.vit;
-    c.dex = r.dex;
-    c.agi = r.agi;
-    c.mpCost = r.mpCost;
-    c.isRare = r.isRare;
-    c.isSecret = r.isSecret;
-    c.action = r.action;
-    c.value = r.value;
-    c.isRecycle = r.isRecycle;
-    c.isSnake = r.isSnake;
-    c.arkCost = r.arkCost;
-    c.nextLevel = r.nextLevel;
-    c.tpGain = r.tpGain;
-    c.maxHp = r.maxHp;
-    c.maxMp = r.maxMp;
-    c.critical = r.critical;
-    c.eventKind = r.eventKind;
-    c.price = r.price;
-    c.element = r.element;
-    c.isSpecialMove = r.isSpecialMove;
-    c.isLure = r.isLure;
-    c.isRanged = r.isRanged;
-    c.aux1 = r.aux1;
-    c.aux2 = r.aux2;
-    c.material = r.material;
-    c.effectGroup = r.effectGroup;
-    c.effectNumber = r.effectNumber;
-}
-
-void Replace(int32_t& field, int32_t level) {
-    if (level != kKeep) field = level;
+    KESTRILON_CARD_FIELDS(KESTRILON_FILL_SKIP, KESTRILON_FILL_NUMBER, KESTRILON_FILL_NUMBER, KESTRILON_FILL_SKIP)
 }
 
 void ApplyLevel(titem& c, const Lv& lv) {
-    Replace(c.tpCost, lv.tpCost);
-    Replace(c.mnd, lv.mnd);
-    Replace(c.value2, lv.value2);
-    Replace(c.value3, lv.value3);
-    Replace(c.str, lv.str);
-    Replace(c.int_, lv.int_);
-    Replace(c.vit, lv.vit);
-    Replace(c.dex, lv.dex);
-    Replace(c.agi, lv.agi);
-    Replace(c.mpCost, lv.mpCost);
-    Replace(c.value, lv.value);
-    Replace(c.arkCost, lv.arkCost);
-    Replace(c.nextLevel, lv.nextLevel);
-    Replace(c.tpGain, lv.tpGain);
-    Replace(c.maxHp, lv.maxHp);
-    Replace(c.maxMp, lv.maxMp);
-    Replace(c.critical, lv.critical);
+    KESTRILON_CARD_FIELDS(KESTRILON_FILL_SKIP, KESTRILON_FILL_SKIP, KESTRILON_FILL_LEVELLED, KESTRILON_FILL_SKIP)
 }
+
+#undef KESTRILON_FILL_SKIP
+#undef KESTRILON_FILL_NUMBER
+#undef KESTRILON_FILL_LEVELLED
 
 // The eight bonuses in the order the stat part lists them.
 struct Bonus {
@@ -215,8 +161,12 @@ void AppendFormattedStats(std::string& text, const titem& c) {
     AppendStatPart(text, c);
 }
 
-std::array<int, kElements> ElementCounts(const Game& g) {
-    std::array<int, kElements> counts{};
+using ElementCountTable = std::array<int, kElements>;
+
+int CountOf(const ElementCountTable& counts, Element element) { return counts[static_cast<size_t>(CodeOf(element))]; }
+
+ElementCountTable ElementCounts(const Game& g) {
+    ElementCountTable counts{};
     for (int id = 0; id < kCardIds; ++id) {
         const int copies = g.player.BookContents[static_cast<size_t>(id)];
         const int element = g.cards[id].element;
@@ -233,8 +183,8 @@ void FillCardDatabase(Game& g) {
     PlayerState& player = g.player;
 
     const int capacity = BookCapacity(g);
-    player.CardCollection[1] = capacity;
-    player.CardCollection[kFirstBattleCard] = capacity;
+    player.CardCollection[kFoot] = capacity;
+    player.CardCollection[kFinger] = capacity;
 
     for (int id = 1; id < kCardIds; ++id) db[id].text.clear();
 
@@ -260,13 +210,13 @@ void FillCardDatabase(Game& g) {
 
     // Book-dependent numbers wait until every element of this fill is in place.
     if (!p.liveRows.empty()) {
-        const std::array<int, kElements> counts = ElementCounts(g);
+        const ElementCountTable counts = ElementCounts(g);
         for (const CardRow* row : p.liveRows) {
             titem& card = db[row->id];
             switch (row->live) {
-                case Live::WindHalfKm: card.value = counts[4] / 2; break;
-                case Live::DarkCountMaxMp: card.maxMp = counts[9]; break;
-                case Live::EarthCountMaxHp: card.maxHp = counts[5]; break;
+                case Live::WindHalfKm: card.value = CountOf(counts, Element::Wind) / 2; break;
+                case Live::DarkCountMaxMp: card.maxMp = CountOf(counts, Element::Dark); break;
+                case Live::EarthCountMaxHp: card.maxHp = CountOf(counts, Element::Earth); break;
                 case Live::None:
                 case Live::BookCapacityCopies: break;
             }
@@ -280,9 +230,15 @@ void FillCardDatabase(Game& g) {
 
     for (int id = 1; id <= kLastClassified; ++id) {
         titem& card = db[id];
-        if (!card.name.empty()) card.kind = id < kFirstBattleCard ? 1 : 2;
+        if (!card.name.empty()) card.kind = CodeOf(ClassifiedKind(id));
     }
     for (int id = 1; id <= kLastClassified; ++id) AppendFormattedStats(db[id].text, db[id]);
+}
+
+CardKind ClassifiedKind(int id) {
+    if (id >= 1 && id < kFirstBattleCard) return CardKind::Dungeon;
+    if (id >= kFirstBattleCard && id <= kLastClassified) return CardKind::Battle;
+    return CardKind::None;
 }
 
 int CardIdByName(const Game& g, std::string_view name) {
@@ -293,11 +249,11 @@ int CardIdByName(const Game& g, std::string_view name) {
     return 0;
 }
 
-int ElementCount(const Game& g, int element) {
+int ElementCount(const Game& g, Element element) {
     int count = 0;
     for (int id = 0; id < kCardIds; ++id) {
         const int copies = g.player.BookContents[static_cast<size_t>(id)];
-        if (copies > 0 && g.cards[id].element == element) count += copies;
+        if (copies > 0 && g.cards[id].element == CodeOf(element)) count += copies;
     }
     return count;
 }
@@ -328,6 +284,7 @@ struct ElementLook {
     std::string_view name;
     uint32_t colour;
 };
+// Indexed by the element's code.
 constexpr std::array<ElementLook, kElements> kElementLooks = {{
     {"", 0x999999},
     {"玉", 0x66CCCC},
@@ -344,12 +301,12 @@ constexpr std::array<ElementLook, kElements> kElementLooks = {{
 }  // namespace
 
 std::string_view ElementName(int element) {
-    if (element < 1 || element >= kElements) return "";
+    if (element <= CodeOf(Element::None) || element >= kElements) return "";
     return kElementLooks[static_cast<size_t>(element)].name;
 }
 
 uint32_t ElementColour(int element) {
-    if (element < 1 || element >= kElements) return 0x999999;
+    if (element <= CodeOf(Element::None) || element >= kElements) return 0x999999;
     return kElementLooks[static_cast<size_t>(element)].colour;
 }
 
@@ -380,5 +337,19 @@ const CardTerms& CardTermsOf(int id) {
 }
 
 std::vector<std::string> CatalogueProblems() { return Prepared().problems; }
+
+const CardRow* CatalogueRow(int id) {
+    if (!CardDatabase::ValidId(id)) return nullptr;
+    return Prepared().byId[static_cast<size_t>(id)];
+}
+
+int CatalogueIdByName(std::string_view name) {
+    if (name.empty()) return 0;
+    for (int id = kCardIds - 1; id > 0; --id) {
+        const CardRow* row = CatalogueRow(id);
+        if (row != nullptr && row->name == name) return id;
+    }
+    return 0;
+}
 
 }  // namespace kestrilon

@@ -21,8 +21,12 @@ void FillCardDatabase(Game& g);
 // 0 when no card has it (id 0 is never a card).
 int CardIdByName(const Game& g, std::string_view name);
 
-// Copies in the books of cards whose element is `element`.
-int ElementCount(const Game& g, int element);
+// Copies in the books of cards of this element.
+int ElementCount(const Game& g, Element element);
+
+// The kind the classifier gives a named card of this id: dungeon cards 1..999, battle
+// cards 1000..2999, none elsewhere.
+CardKind ClassifiedKind(int id);
 
 // "SS" .. "無価値" by grade, replaced by the last true category ("売物" .. "誘い").
 std::string_view RarityLabel(const titem& card);

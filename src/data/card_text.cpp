@@ -7,59 +7,14 @@
 namespace kestrilon {
 namespace {
 
-constexpr std::array<CardNumberField, 51> kFields = {{
-    {"isArrow", &titem::isArrow},
-    {"isBullet", &titem::isBullet},
-    {"isBow", &titem::isBow},
-    {"isGun", &titem::isGun},
-    {"isSeries", &titem::isSeries},
-    {"sortValue", &titem::sortValue},
-    {"noTarget", &titem::noTarget},
-    {"tpCost", &titem::tpCost},
-    {"mnd", &titem::mnd},
-    {"isTreasure", &titem::isTreasure},
-    {"isPaid", &titem::isPaid},
-    {"isCalling", &titem::isCalling},
-    {"isAbilityGift", &titem::isAbilityGift},
-    {"isAbility", &titem::isAbility},
-    {"toolLevel", &titem::toolLevel},
-    {"value2", &titem::value2},
-    {"value3", &titem::value3},
-    {"isUltraRare", &titem::isUltraRare},
-    {"maxCopies", &titem::maxCopies},
-    {"str", &titem::str},
-    {"int", &titem::int_},
-    {"vit", &titem::vit},
-    {"dex", &titem::dex},
-    {"agi", &titem::agi},
-    {"mpCost", &titem::mpCost},
-    {"isRare", &titem::isRare},
-    {"isSecret", &titem::isSecret},
-    {"kind", &titem::kind},
-    {"action", &titem::action},
-    {"value", &titem::value},
-    {"isRecycle", &titem::isRecycle},
-    {"isSnake", &titem::isSnake},
-    {"arkCost", &titem::arkCost},
-    {"nextLevel", &titem::nextLevel},
-    {"tpGain", &titem::tpGain},
-    {"maxHp", &titem::maxHp},
-    {"maxMp", &titem::maxMp},
-    {"listMark1", &titem::listMark1},
-    {"listMark2", &titem::listMark2},
-    {"critical", &titem::critical},
-    {"eventKind", &titem::eventKind},
-    {"price", &titem::price},
-    {"element", &titem::element},
-    {"isSpecialMove", &titem::isSpecialMove},
-    {"isLure", &titem::isLure},
-    {"isRanged", &titem::isRanged},
-    {"aux1", &titem::aux1},
-    {"aux2", &titem::aux2},
-    {"material", &titem::material},
-    {"effectGroup", &titem::effectGroup},
-    {"effectNumber", &titem::effectNumber},
-}};
+#define KESTRILON_FIELD_SKIP(...)
+#define KESTRILON_FIELD_ROW(member, label, ...) CardNumberField{label, &titem::member, true},
+#define KESTRILON_FIELD_RUNTIME(member, label) CardNumberField{label, &titem::member, false},
+constexpr std::array kFields = {
+    KESTRILON_CARD_FIELDS(KESTRILON_FIELD_SKIP, KESTRILON_FIELD_ROW, KESTRILON_FIELD_ROW, KESTRILON_FIELD_RUNTIME)};
+#undef KESTRILON_FIELD_SKIP
+#undef KESTRILON_FIELD_ROW
+#undef KESTRILON_FIELD_RUNTIME
 
 }  // namespace
 

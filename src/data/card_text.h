@@ -16,6 +16,7 @@ namespace kestrilon {
 struct CardNumberField {
     std::string_view name;
     int32_t titem::*member;
+    bool fromCatalogue;  // false for the kind and the list marks, which the game sets while it runs
 };
 std::span<const CardNumberField> CardNumberFields();
 // The field of that name ("int" and "int_" both name the INT bonus); nullptr when unknown.

@@ -18,33 +18,30 @@
 #include <span>
 #include <string_view>
 
-// Rows name only the fields they set and leave the rest at their defaults on purpose;
-// this header is included only by the catalogue and its filler.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include "state/card.h"
+#include "state/dungeon_state.h"
 
 namespace kestrilon {
 
 constexpr int32_t kKeep = INT32_MIN;  // a level block leaves this number as it was
 
+// A row's action: a DungeonEffect on dungeon cards, a BattleAction on battle cards.
+struct CardAction {
+    int32_t code = 0;
+    constexpr CardAction() = default;
+    constexpr CardAction(DungeonEffect effect) : code(CodeOf(effect)) {}
+    constexpr CardAction(BattleAction action) : code(CodeOf(action)) {}
+};
+constexpr int32_t CodeOf(CardAction action) { return action.code; }
+
+#define KESTRILON_ROW_SKIP(...)
+#define KESTRILON_ROW_NUMBER(member, label, RowType) RowType member{};
+#define KESTRILON_ROW_LEVELLED(member, label) int32_t member = 0;
+#define KESTRILON_LEVEL_NUMBER(member, label) int32_t member = kKeep;
+
 // Numbers that one strengthening level replaces; kKeep leaves the level-0 value.
 struct Lv {
-    int32_t tpCost = kKeep;
-    int32_t mnd = kKeep;
-    int32_t value2 = kKeep;
-    int32_t value3 = kKeep;
-    int32_t str = kKeep;
-    int32_t int_ = kKeep;
-    int32_t vit = kKeep;
-    int32_t dex = kKeep;
-    int32_t agi = kKeep;
-    int32_t mpCost = kKeep;
-    int32_t value = kKeep;
-    int32_t arkCost = kKeep;
-    int32_t nextLevel = kKeep;
-    int32_t tpGain = kKeep;
-    int32_t maxHp = kKeep;
-    int32_t maxMp = kKeep;
-    int32_t critical = kKeep;
+    KESTRILON_CARD_FIELDS(KESTRILON_ROW_SKIP, KESTRILON_ROW_SKIP, KESTRILON_LEVEL_NUMBER, KESTRILON_ROW_SKIP)
 };
 
 // Values the filler computes from the player's state instead of the row.
@@ -56,60 +53,15 @@ enum class Live : uint8_t {
     EarthCountMaxHp,     // maxHp = earth cards in the books
 };
 
+// Every member has a default, so a row names only the fields it sets. The texts come
+// first in the order an author reads a card by; the numbers follow in record order.
 struct CardRow {
     int32_t id = 0;
-    std::string_view name;
-    std::string_view image;
-    std::string_view sound;
-    int32_t isArrow = 0;
-    int32_t isBullet = 0;
-    int32_t isBow = 0;
-    int32_t isGun = 0;
-    int32_t isSeries = 0;
-    int32_t sortValue = 0;
-    int32_t noTarget = 0;
-    int32_t tpCost = 0;
-    int32_t mnd = 0;
-    int32_t isTreasure = 0;
-    int32_t isPaid = 0;
-    int32_t isCalling = 0;
-    int32_t isAbilityGift = 0;
-    int32_t isAbility = 0;
-    int32_t toolLevel = 0;
-    int32_t value2 = 0;
-    int32_t value3 = 0;
-    int32_t isUltraRare = 0;
-    int32_t maxCopies = 0;
-    int32_t str = 0;
-    int32_t int_ = 0;
-    int32_t vit = 0;
-    int32_t dex = 0;
-    int32_t agi = 0;
-    int32_t mpCost = 0;
-    int32_t isRare = 0;
-    int32_t isSecret = 0;
-    int32_t action = 0;
-    int32_t value = 0;
-    int32_t isRecycle = 0;
-    int32_t isSnake = 0;
-    int32_t arkCost = 0;
-    int32_t nextLevel = 0;
-    int32_t tpGain = 0;
-    int32_t maxHp = 0;
-    int32_t maxMp = 0;
-    int32_t critical = 0;
-    int32_t eventKind = 0;
-    int32_t price = 0;
-    int32_t element = 0;
-    int32_t isSpecialMove = 0;
-    int32_t isLure = 0;
-    int32_t isRanged = 0;
-    int32_t aux1 = 0;
-    int32_t aux2 = 0;
-    int32_t material = 0;
-    int32_t effectGroup = 0;
-    int32_t effectNumber = 0;
-    std::string_view text;          // the recipe
+    std::string_view name{};
+    std::string_view image{};
+    std::string_view sound{};
+    KESTRILON_CARD_FIELDS(KESTRILON_ROW_SKIP, KESTRILON_ROW_NUMBER, KESTRILON_ROW_LEVELLED, KESTRILON_ROW_SKIP)
+    std::string_view text{};        // the recipe
     std::array<Lv, 6> levels{};     // block L-1 applies when the card's level is L
     int32_t needsOwned = 0;         // price and material are 0 while this card is not owned
     bool altarOnly = false;         // nameless until the altar is unlocked
@@ -127,5 +79,15 @@ struct CardRow {
 // Groups of rows, each group in id order. Dungeon cards are ids 1..999, battle cards 1000 and up.
 std::span<const std::span<const CardRow>> DungeonCatalogue();
 std::span<const std::span<const CardRow>> BattleCatalogue();
+
+// The row of a card id and the highest id of a row with this name, whatever the player's
+// state (altar-only cards included); nullptr and 0 when there is none.
+const CardRow* CatalogueRow(int id);
+int CatalogueIdByName(std::string_view name);
+
+#undef KESTRILON_ROW_SKIP
+#undef KESTRILON_ROW_NUMBER
+#undef KESTRILON_ROW_LEVELLED
+#undef KESTRILON_LEVEL_NUMBER
 
 }  // namespace kestrilon

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "data/book_holds.h"
 #include "state/game.h"
@@ -10,12 +11,28 @@
 namespace kestrilon {
 namespace {
 
-constexpr std::string_view kPendant = "逆光のペンダント";
-constexpr std::array<std::string_view, 6> kHalfStepCards = {
-    "タキオンの首飾り", "イクシオンの首飾り", "幻の砂", "少年少女達の気配", "ヴェルナの眼鏡", "タイムリープ",
+constexpr std::string_view kMaxHpUse = "MaxHP";
+constexpr std::string_view kThresholdUse = "action threshold";
+constexpr std::string_view kDiscardUse = "discard hunger cost";
+
+constexpr CardReference kPendant = NamedCard("逆光のペンダント", CardKind::Battle, kMaxHpUse);
+constexpr std::array<CardReference, 6> kHalfStepCards = {
+    NamedCard("タキオンの首飾り", CardKind::Battle, kThresholdUse),
+    NamedCard("イクシオンの首飾り", CardKind::Battle, kThresholdUse),
+    NamedCard("幻の砂", CardKind::Battle, kThresholdUse),
+    NamedCard("少年少女達の気配", CardKind::Battle, kThresholdUse),
+    NamedCard("ヴェルナの眼鏡", CardKind::Dungeon, kThresholdUse),
+    NamedCard("タイムリープ", CardKind::Dungeon, kThresholdUse),
 };
-constexpr std::string_view kFullStepCard = "幻の宝珠砂";
-constexpr std::string_view kSummonPendant = "召喚のペンダント";
+constexpr CardReference kFullStepCard = NamedCard("幻の宝珠砂", CardKind::Battle, kThresholdUse);
+constexpr CardReference kSummonPendant = NamedCard("召喚のペンダント", CardKind::Battle, kThresholdUse);
+// Each one carried makes a discard from the dungeon hand 4 hunger cheaper.
+constexpr std::array<CardReference, 2> kDiscardCharms = {
+    NamedCard("ヤムヤムの毛", CardKind::Dungeon, kDiscardUse),
+    NamedCard("蒼燐のヤムヤム", CardKind::Dungeon, kDiscardUse),
+};
+constexpr int kDiscardHunger = 20;
+constexpr int kDiscardCharmSaving = 4;
 
 const HeldCardIndex& CurrentHeld(const Game& g) {
     const PlayerState& p = g.player;
@@ -34,7 +51,7 @@ const HeldCardIndex& CurrentHeld(const Game& g) {
 int PendantPenalty(const Game& g) {
     int count = 0;
     for (const titem& card : g.cards.cards) {
-        if (card.isAbility >= 1 && card.kind == 2 && !card.name.empty()) ++count;
+        if (card.isAbility >= 1 && card.kind == CodeOf(CardKind::Battle) && !card.name.empty()) ++count;
     }
     return count;
 }
@@ -140,8 +157,8 @@ int CriticalBonus(const Game& g) { return CardBonusSum(g, &titem::critical); }
 
 int ActionThreshold(const Game& g) {
     int t = 100;
-    for (const std::string_view name : kHalfStepCards) {
-        if (BookHolds(g, name) >= 1) t -= 5;
+    for (const CardReference& card : kHalfStepCards) {
+        if (BookHolds(g, card) >= 1) t -= 5;
     }
     if (BookHolds(g, kFullStepCard) >= 1) t -= 10;
     if (BookHolds(g, kSummonPendant) >= 1) {
@@ -149,6 +166,24 @@ int ActionThreshold(const Game& g) {
         if (std::any_of(summons.begin(), summons.end(), [](const tseirei& s) { return s.Present(); })) t -= 5;
     }
     return std::max(t, 40);
+}
+
+int DiscardHungerCost(const Game& g) {
+    int cost = kDiscardHunger;
+    for (const CardReference& charm : kDiscardCharms) {
+        if (BookHolds(g, charm) >= 1) cost -= kDiscardCharmSaving;
+    }
+    return cost;
+}
+
+std::span<const CardReference> StatCardReferences() {
+    static const std::vector<CardReference> references = [] {
+        std::vector<CardReference> all = {kPendant, kFullStepCard, kSummonPendant};
+        all.insert(all.end(), kHalfStepCards.begin(), kHalfStepCards.end());
+        all.insert(all.end(), kDiscardCharms.begin(), kDiscardCharms.end());
+        return all;
+    }();
+    return references;
 }
 
 // Enemy slots 1 .. 15 are kept in range; the last four slots are left as they are.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "data/card_reference.h"
 #include "state/card.h"
 
 namespace kestrilon {
@@ -32,6 +33,12 @@ int TpGain(const Game& g);
 int CriticalBonus(const Game& g);
 // The action gauge the player needs for a turn.
 int ActionThreshold(const Game& g);
+
+// Hunger a discard from the dungeon hand costs, lowered by the charms in the books.
+int DiscardHungerCost(const Game& g);
+
+// The cards the stats above look for in the books.
+std::span<const CardReference> StatCardReferences();
 
 // Keeps the player's and the combatants' values inside their ranges after every game frame.
 void ClampValues(Game& g);

@@ -23,6 +23,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Story rewards that older files never recorded as given, and the gate key whose owned
+// count they could leave below zero.
+constexpr CardReference kLostRoadReward = CardWithId(2317, CardKind::Battle, "save file: reward of 失われた廃道");
+constexpr CardReference kHiltonMineReward = CardWithId(2325, CardKind::Battle, "save file: reward of ヒルトン炭鉱");
+constexpr CardReference kSealedGateKey = CardWithId(255, CardKind::Dungeon, "save file: gate key count repair");
+constexpr std::array kCardReferences = {kLostRoadReward, kHiltonMineReward, kSealedGateKey};
+
 constexpr std::string_view kVersionText = "177";  // the version part of the window caption
 constexpr std::array<std::string_view, kPresets> kDungeonPresetNames = {
     "NOMALブック", "ボス用ブック", "探索用ブック", "回復重視ブック", "長距離用ブック", "その他"};
@@ -319,6 +326,8 @@ bool Save(Game& g, int number) {
     return true;
 }
 
+std::span<const CardReference> SaveFileCardReferences() { return kCardReferences; }
+
 void MigrateSave(Game& g) {
     PlayerState& p = g.player;
     auto step = [&](int version) { return p.SaveVersion == version; };
@@ -347,18 +356,18 @@ void MigrateSave(Game& g) {
         ++p.SaveVersion;
     }
     if (step(8)) {
-        if (p.unlockFlags[kFlagDarknessProgress] > 7 && p.CardCollection[2317] < 1) {
+        if (p.unlockFlags[kFlagDarknessProgress] > 7 && p.CardCollection[kLostRoadReward.id] < 1) {
             Log(g, "失われた廃道・ダンジョンクリア報酬");
-            GainOneCard(g, 2317);
+            GainOneCard(g, kLostRoadReward.id);
         }
-        if (p.unlockFlags[kFlagDarknessProgress] > 9 && p.CardCollection[2325] < 1) {
+        if (p.unlockFlags[kFlagDarknessProgress] > 9 && p.CardCollection[kHiltonMineReward.id] < 1) {
             Log(g, "ヒルトン炭鉱・ダンジョンクリア報酬");
-            GainOneCard(g, 2325);
+            GainOneCard(g, kHiltonMineReward.id);
         }
         ++p.SaveVersion;
     }
     if (step(9)) {
-        if (p.CardCollection[255] < 0) p.CardCollection[255] = 0;
+        if (p.CardCollection[kSealedGateKey.id] < 0) p.CardCollection[kSealedGateKey.id] = 0;
         ++p.SaveVersion;
     }
 }

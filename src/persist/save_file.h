@@ -2,8 +2,11 @@
 // The save file "my.dat" below dat2/, its five numbered backups and the record file
 // beside the program: one value per line, CP932, CR LF, in a fixed order of lines.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "data/card_reference.h"
 
 namespace kestrilon {
 
@@ -35,5 +38,8 @@ bool ReadSaveText(std::string_view bytes, PlayerState& into);
 
 // Brings a freshly read record from its SaveVersion up to the current version.
 void MigrateSave(Game& g);
+
+// The cards the migrations give or repair.
+std::span<const CardReference> SaveFileCardReferences();
 
 }  // namespace kestrilon

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "data/book_holds.h"
 #include "data/card_database.h"
+#include "data/stats.h"
 #include "render/colour.h"
 #include "render/pictures.h"
 #include "screens/menu.h"
@@ -133,9 +133,7 @@ void DrawHandTexts(Game& g, const tmenu& item, const titem& card) {
 }
 
 void DrawDiscardCost(Game& g, const tmenu& item) {
-    int cost = 20;
-    if (BookHolds(g, "ヤムヤムの毛") >= 1) cost -= 4;
-    if (BookHolds(g, "蒼燐のヤムヤム") >= 1) cost -= 4;
+    const int cost = DiscardHungerCost(g);
     std::string& text = g.menus.textBuffer;
     text = "捨てる > お腹 -";
     AppendInt(text, cost);

@@ -6,72 +6,91 @@
 #include <string_view>
 
 #include "base/expects.h"
+#include "state/card_codes.h"
 
 namespace kestrilon {
 
 constexpr int kCardIds = 7000;
 constexpr int kFirstBattleCard = 1000;
 
+// Every field of the card record, in record order: the one list that the record, the
+// catalogue rows, the level blocks, the card texts and kestrilon-data are made from.
+//   TEXT(member)                    a text field
+//   NUMBER(member, label, RowType)  set by every catalogue row, written there as a RowType
+//   LEVELLED(member, label)         set by the row; a strengthening level may replace it
+//   RUNTIME(member, label)          never set by the catalogue
+// The label names the number in card text recipes and in kestrilon-data.
+#define KESTRILON_CARD_FIELDS(TEXT, NUMBER, LEVELLED, RUNTIME)                          \
+    TEXT(sound)                                                                         \
+    TEXT(image)                                                                         \
+    TEXT(name)                                                                          \
+    TEXT(text)                                                                          \
+    NUMBER(isArrow, "isArrow", int32_t)                                                 \
+    NUMBER(isBullet, "isBullet", int32_t)                                               \
+    NUMBER(isBow, "isBow", int32_t)                                                     \
+    NUMBER(isGun, "isGun", int32_t)                                                     \
+    NUMBER(isSeries, "isSeries", int32_t)                                               \
+    NUMBER(sortValue, "sortValue", int32_t)                                             \
+    NUMBER(noTarget, "noTarget", int32_t)                                               \
+    LEVELLED(tpCost, "tpCost")                                                          \
+    LEVELLED(mnd, "mnd")                                                                \
+    NUMBER(isTreasure, "isTreasure", int32_t)                                           \
+    NUMBER(isPaid, "isPaid", int32_t)                                                   \
+    NUMBER(isCalling, "isCalling", int32_t)                                             \
+    NUMBER(isAbilityGift, "isAbilityGift", int32_t)                                     \
+    NUMBER(isAbility, "isAbility", int32_t)                                             \
+    NUMBER(toolLevel, "toolLevel", int32_t)                                             \
+    LEVELLED(value2, "value2")                                                          \
+    LEVELLED(value3, "value3")                                                          \
+    NUMBER(isUltraRare, "isUltraRare", int32_t)                                         \
+    NUMBER(maxCopies, "maxCopies", int32_t)                                             \
+    LEVELLED(str, "str")                                                                \
+    LEVELLED(int_, "int")                   /* the record calls it "int" */             \
+    LEVELLED(vit, "vit")                                                                \
+    LEVELLED(dex, "dex")                                                                \
+    LEVELLED(agi, "agi")                                                                \
+    LEVELLED(mpCost, "mpCost")                                                          \
+    NUMBER(isRare, "isRare", int32_t)                                                   \
+    NUMBER(isSecret, "isSecret", int32_t)                                               \
+    RUNTIME(kind, "kind")                   /* CardKind, set by the classifier */       \
+    NUMBER(action, "action", CardAction)    /* DungeonEffect or BattleAction by kind */ \
+    LEVELLED(value, "value")                                                            \
+    NUMBER(isRecycle, "isRecycle", int32_t)                                             \
+    NUMBER(isSnake, "isSnake", int32_t)                                                 \
+    LEVELLED(arkCost, "arkCost")                                                        \
+    LEVELLED(nextLevel, "nextLevel")                                                    \
+    LEVELLED(tpGain, "tpGain")                                                          \
+    LEVELLED(maxHp, "maxHp")                                                            \
+    LEVELLED(maxMp, "maxMp")                                                            \
+    RUNTIME(listMark1, "listMark1")         /* run-time marks of the card list views */ \
+    RUNTIME(listMark2, "listMark2")                                                     \
+    LEVELLED(critical, "critical")                                                      \
+    NUMBER(eventKind, "eventKind", EventCode)                                           \
+    NUMBER(price, "price", int32_t)                                                     \
+    NUMBER(element, "element", Element)                                                 \
+    NUMBER(isSpecialMove, "isSpecialMove", int32_t)                                     \
+    NUMBER(isLure, "isLure", int32_t)                                                   \
+    NUMBER(isRanged, "isRanged", int32_t)                                               \
+    NUMBER(aux1, "aux1", int32_t)                                                       \
+    NUMBER(aux2, "aux2", int32_t)                                                       \
+    NUMBER(material, "material", int32_t)                                               \
+    NUMBER(effectGroup, "effectGroup", int32_t)                                         \
+    NUMBER(effectNumber, "effectNumber", int32_t)
+
+#define KESTRILON_CARD_TEXT_MEMBER(member) std::string member;
+#define KESTRILON_CARD_NUMBER_MEMBER(member, ...) int32_t member = 0;
+
 // One card record. Field order is the record order the whole game relies on.
 struct titem {
-    std::string sound;
-    std::string image;
-    std::string name;
-    std::string text;
-    int32_t isArrow = 0;
-    int32_t isBullet = 0;
-    int32_t isBow = 0;
-    int32_t isGun = 0;
-    int32_t isSeries = 0;
-    int32_t sortValue = 0;
-    int32_t noTarget = 0;
-    int32_t tpCost = 0;
-    int32_t mnd = 0;
-    int32_t isTreasure = 0;
-    int32_t isPaid = 0;
-    int32_t isCalling = 0;
-    int32_t isAbilityGift = 0;
-    int32_t isAbility = 0;
-    int32_t toolLevel = 0;
-    int32_t value2 = 0;
-    int32_t value3 = 0;
-    int32_t isUltraRare = 0;
-    int32_t maxCopies = 0;
-    int32_t str = 0;
-    int32_t int_ = 0;  // INT bonus; the record calls it "int"
-    int32_t vit = 0;
-    int32_t dex = 0;
-    int32_t agi = 0;
-    int32_t mpCost = 0;
-    int32_t isRare = 0;
-    int32_t isSecret = 0;
-    int32_t kind = 0;
-    int32_t action = 0;
-    int32_t value = 0;
-    int32_t isRecycle = 0;
-    int32_t isSnake = 0;
-    int32_t arkCost = 0;
-    int32_t nextLevel = 0;
-    int32_t tpGain = 0;
-    int32_t maxHp = 0;
-    int32_t maxMp = 0;
-    int32_t listMark1 = 0;  // run-time marks of the card list views; the filler never touches them
-    int32_t listMark2 = 0;
-    int32_t critical = 0;
-    int32_t eventKind = 0;
-    int32_t price = 0;
-    int32_t element = 0;
-    int32_t isSpecialMove = 0;
-    int32_t isLure = 0;
-    int32_t isRanged = 0;
-    int32_t aux1 = 0;
-    int32_t aux2 = 0;
-    int32_t material = 0;
-    int32_t effectGroup = 0;
-    int32_t effectNumber = 0;
+    KESTRILON_CARD_FIELDS(KESTRILON_CARD_TEXT_MEMBER, KESTRILON_CARD_NUMBER_MEMBER, KESTRILON_CARD_NUMBER_MEMBER,
+                          KESTRILON_CARD_NUMBER_MEMBER)
 
     bool Exists() const { return !name.empty(); }
+    bool operator==(const titem&) const = default;
 };
+
+#undef KESTRILON_CARD_TEXT_MEMBER
+#undef KESTRILON_CARD_NUMBER_MEMBER
 
 struct CardDatabase {
     std::array<titem, kCardIds> cards;

@@ -11,6 +11,7 @@
 
 #include "asset_plan.h"
 #include "data/card_database.h"
+#include "data/sound_names.h"
 #include "generate.h"
 #include "render/pictures.h"
 #include "support/game_fixture.h"
@@ -50,23 +51,6 @@ const std::vector<std::string> kDungeonPictures = {
     "kabe.jpg", "hill.jpg", "block.jpg", "renga.jpg", "town.jpg", "suiro.jpg", "jungle.jpg",
     "gake.jpg", "danjon.jpg", "renga2.jpg", "suiro2.jpg", "utyu.jpg", "sky.jpg", "sky2.jpg",
     "block2.jpg", "rock.jpg", "rock2.jpg", "her.jpg", "renga3.jpg", "sayonara.jpg", "hill_white.jpg"};
-const std::vector<std::string> kWaves = {
-    "1.wav", "b.wav", "start.wav", "try.wav", "map_clear.wav", "card0.wav", "card_out.wav", "item_lost.wav",
-    "reaitem1.wav", "item_get.wav", "new.wav", "quest_item.wav", "gousei_lvup.wav", "bp.wav", "coin.wav",
-    "kinkai.wav", "taberu.wav", "card.wav", "save.wav", "gaku.wav", "happy.wav", "make.wav", "katan.wav",
-    "walk.wav", "walk2.wav", "foot.wav", "door.wav", "keyopen.wav", "trap.wav", "hazure.wav", "home.wav",
-    "night.wav", "water.wav", "tisou.wav", "undou.wav", "moji.wav", "no.wav", "rare.wav", "item_Get.wav",
-    "hanmer.wav", "gaku2.wav", "coin_many_in.wav", "great.wav", "keikoku.wav", "kaminari.wav", "learn.wav",
-    "blood.wav", "holl.wav", "ok2.wav", "enemy.wav", "boss.wav", "dragon.wav", "turn.wav", "turn2.wav",
-    "target.wav", "damage.wav", "damage2.wav", "damage3.wav", "miss.wav", "bougyo.wav", "kaifuku.wav",
-    "kaijyo.wav", "up.wav", "down.wav", "fire.wav", "wind.wav", "denki.wav", "dark.wav", "awa.wav", "bress.wav",
-    "ken.wav", "gun.wav", "punch.wav", "yari.wav", "yari2.wav", "magic.wav", "mono.wav", "sin.wav", "ren.wav",
-    "rp.wav", "tel.wav", "core.wav", "zoku.wav", "combo6.wav", "baria.wav", "baria2.wav", "hansya.wav",
-    "kyuusyuu.wav", "hissatu.wav", "syoukan.wav", "syoukan_turn.wav", "nigeru.wav", "senmetu.wav", "death.wav",
-    "gameover.wav"};
-const std::vector<std::string> kMusic = {"始まりの調べ-3.mp3", "呼び声-41.mp3", "遠方より来る-34.mp3", "聖戦-4.mp3",
-                                         "未知-34.mp3"};
-
 class AssetSetTest : public testing::GameTest {
 protected:
     std::filesystem::path Cg() const { return os.ProgramFolder() / "cg"; }
@@ -154,7 +138,7 @@ TEST_F(AssetSetTest, EveryWaveTheGameNamesIsA16BitPcmWave) {
     const assets::GenerateReport report = Make(false, true, false);
     EXPECT_TRUE(report.failed.empty());
     FillAllCards();
-    std::set<std::string> names(kWaves.begin(), kWaves.end());
+    std::set<std::string> names(WaveNames().begin(), WaveNames().end());
     for (int id = 1; id < kCardIds; ++id)
         if (g.cards[id].Exists() && !g.cards[id].sound.empty()) names.insert(g.cards[id].sound);
     EXPECT_TRUE(names.contains("muti.wav"));
@@ -214,7 +198,7 @@ TEST_F(AssetSetTest, TheFiveMusicFilesAreMp3LoopsOfHalfAMinuteToAMinute) {
     const assets::GenerateReport report = Make(false, false, true);
     EXPECT_TRUE(report.failed.empty());
     EXPECT_EQ(report.music, 5);
-    for (const std::string& name : kMusic) {
+    for (std::string_view name : MusicNames()) {
         const std::vector<unsigned char> b = ReadBytes(Dat() / name);
         ASSERT_GT(b.size(), 10000u) << name;
         const Mp3Walk walk = WalkMp3(b);

@@ -7,10 +7,14 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "asset_plan.h"
+#include "data/sound_names.h"
 #include "music.h"
 #include "procedural.h"
+#include "support/game_fixture.h"
 #include "wave_synth.h"
 
 namespace kestrilon {
@@ -26,8 +30,27 @@ double Rms(const std::vector<int16_t>& s, size_t from, size_t to, size_t stride 
     return n ? std::sqrt(sum / n) : 0;
 }
 
+template <typename Names>
+std::set<std::string_view> AsSet(const Names& names) {
+    return std::set<std::string_view>(names.begin(), names.end());
+}
+
+// The set on disk is the game's sound list, no more and no less, and no listed sound
+// falls back to the chime or the borrowed style that unknown names get.
+class SoundListTest : public testing::GameTest {};
+
+TEST_F(SoundListTest, TheGeneratorMakesExactlyTheListedSoundsEachWithItsOwnRecipe) {
+    const assets::AssetPlan plan = assets::PlanAssets(g);
+    EXPECT_EQ(plan.waves, std::vector<std::string>(WaveNames().begin(), WaveNames().end()));
+    EXPECT_EQ(plan.music, std::vector<std::string>(MusicNames().begin(), MusicNames().end()));
+    EXPECT_EQ(AsSet(WaveNames()).size(), WaveNames().size()) << "a wave is listed twice";
+    EXPECT_EQ(AsSet(MusicNames()).size(), MusicNames().size()) << "a track is listed twice";
+    EXPECT_EQ(AsSet(assets::EffectRecipeNames()), AsSet(WaveNames()));
+    EXPECT_EQ(AsSet(assets::MusicStyleNames()), AsSet(MusicNames()));
+}
+
 TEST(EffectTest, EveryEffectStaysBelowFullScaleAndFadesToSilence) {
-    for (std::string_view name : assets::EffectWaveNames()) {
+    for (std::string_view name : WaveNames()) {
         const std::vector<int16_t> s = RenderEffect(EffectFor(name), assets::NameSeed(name));
         ASSERT_GT(s.size(), 100u) << name;
         int peak = 0;
@@ -41,7 +64,7 @@ TEST(EffectTest, EveryEffectStaysBelowFullScaleAndFadesToSilence) {
 TEST(EffectTest, EffectsDifferFromEachOtherAndUnknownNamesStillSound) {
     std::set<std::vector<int16_t>> distinct;
     int count = 0;
-    for (std::string_view name : assets::EffectWaveNames()) {
+    for (std::string_view name : WaveNames()) {
         distinct.insert(RenderEffect(EffectFor(name), assets::NameSeed(name)));
         ++count;
     }
@@ -73,7 +96,7 @@ TEST(EffectTest, EchoRingsOnAfterTheLastTone) {
 }
 
 TEST(MusicTest, LoopsAreCalmStereoHalfMinutesThatStartAndEndInSilence) {
-    for (std::string_view name : assets::MusicNames()) {
+    for (std::string_view name : MusicNames()) {
         const assets::MusicLoop loop = assets::ComposeLoop(name);
         EXPECT_GE(loop.Seconds(), 30.0) << name;
         EXPECT_LE(loop.Seconds(), 60.0) << name;
@@ -165,7 +188,7 @@ TEST(SynthTest, StereoWaveHeaderDescribesItsFrames) {
 }
 
 TEST(ScoreTest, EveryPitchedNoteIsInTheTrackScaleAndTheMelodyComesHome) {
-    for (std::string_view name : assets::MusicNames()) {
+    for (std::string_view name : MusicNames()) {
         const assets::Score score = assets::ComposeScore(name);
         EXPECT_GE(score.seconds, 30.0) << name;
         EXPECT_LE(score.seconds, 60.0) << name;

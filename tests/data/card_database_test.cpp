@@ -104,7 +104,7 @@ TEST_F(CardDatabaseTest, IshanaMovesHalfTheWindCardsInTheBooks) {
     g.player.BookContents[kWindShoes] = 1;
     Fill();
     EXPECT_EQ(Card(kIshana).value, 0);
-    EXPECT_EQ(ElementCount(g, 4), 1);
+    EXPECT_EQ(ElementCount(g, Element::Wind), 1);
 }
 
 TEST_F(CardDatabaseTest, DarkAndEarthCardsRaiseYamaAndPrithvi) {
@@ -191,9 +191,9 @@ TEST_F(CardDatabaseTest, ElementCountSumsPositiveBookCopies) {
     g.player.BookContents[900] = 3;  // そよ風, wind
     g.player.BookContents[39] = -1;  // 疾風の靴, wind, a broken count
     g.player.BookContents[40] = 4;   // 炎の靴, fire
-    EXPECT_EQ(ElementCount(g, 4), 5);
-    EXPECT_EQ(ElementCount(g, 2), 4);
-    EXPECT_EQ(ElementCount(g, 7), 0);
+    EXPECT_EQ(ElementCount(g, Element::Wind), 5);
+    EXPECT_EQ(ElementCount(g, Element::Fire), 4);
+    EXPECT_EQ(ElementCount(g, Element::Thunder), 0);
 }
 
 TEST_F(CardDatabaseTest, CatalogueNegativeBonusComesLast) {

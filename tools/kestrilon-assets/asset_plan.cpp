@@ -1,10 +1,10 @@
 #include "asset_plan.h"
 
 #include <array>
-#include <iterator>
 #include <unordered_set>
 
 #include "data/card_database.h"
+#include "data/sound_names.h"
 #include "render/pictures.h"
 #include "state/game.h"
 
@@ -51,29 +51,6 @@ constexpr std::string_view kEvents[] = {
     "mizu.bmp",    "toge.bmp",    "kiretu.bmp",  "trager1.bmp", "trager2.bmp", "trager3.bmp", "trager4.bmp",
     "trager5.bmp", "trager6.bmp", "trager7.bmp", "trager8.bmp", "angou.bmp",   "kankin.bmp",  "camp.bmp",
     "ana.bmp",     "trap.bmp",    "tree1.bmp",   "tree2.bmp",   "tisou.bmp",   "door.bmp",    "blood.bmp",
-};
-
-constexpr std::string_view kWaves[] = {
-    "1.wav",        "b.wav",          "start.wav",       "try.wav",        "map_clear.wav", "card0.wav",
-    "card_out.wav", "item_lost.wav",  "reaitem1.wav",    "item_get.wav",   "new.wav",       "quest_item.wav",
-    "gousei_lvup.wav", "bp.wav",      "coin.wav",        "kinkai.wav",     "taberu.wav",    "card.wav",
-    "save.wav",     "gaku.wav",       "happy.wav",       "make.wav",       "katan.wav",     "walk.wav",
-    "walk2.wav",    "foot.wav",       "door.wav",        "keyopen.wav",    "trap.wav",      "hazure.wav",
-    "home.wav",     "night.wav",      "water.wav",       "tisou.wav",      "undou.wav",     "moji.wav",
-    "no.wav",       "rare.wav",       "item_Get.wav",    "hanmer.wav",     "gaku2.wav",     "coin_many_in.wav",
-    "great.wav",    "keikoku.wav",    "kaminari.wav",    "learn.wav",      "blood.wav",     "holl.wav",
-    "ok2.wav",      "enemy.wav",      "boss.wav",        "dragon.wav",     "turn.wav",      "turn2.wav",
-    "target.wav",   "damage.wav",     "damage2.wav",     "damage3.wav",    "miss.wav",      "bougyo.wav",
-    "kaifuku.wav",  "kaijyo.wav",     "up.wav",          "down.wav",       "fire.wav",      "wind.wav",
-    "denki.wav",    "dark.wav",       "awa.wav",         "bress.wav",      "ken.wav",       "gun.wav",
-    "punch.wav",    "yari.wav",       "yari2.wav",       "magic.wav",      "mono.wav",      "sin.wav",
-    "ren.wav",      "rp.wav",         "tel.wav",         "core.wav",       "zoku.wav",      "combo6.wav",
-    "baria.wav",    "baria2.wav",     "hansya.wav",      "kyuusyuu.wav",   "hissatu.wav",   "syoukan.wav",
-    "syoukan_turn.wav", "nigeru.wav", "senmetu.wav",     "death.wav",      "gameover.wav",
-};
-
-constexpr std::string_view kMusic[] = {
-    "始まりの調べ-3.mp3", "呼び声-41.mp3", "遠方より来る-34.mp3", "聖戦-4.mp3", "未知-34.mp3",
 };
 
 constexpr int kBeasts = 10;
@@ -137,7 +114,6 @@ void AddCardFaces(const Game& g, Collector& collect) {
     for (int id = 1; id < kCardIds; ++id) {
         const titem& card = g.cards[id];
         if (!card.Exists()) continue;
-        collect.Wave(card.sound);
         if (PictureJob* job = collect.Picture(card.image, PictureKind::CardFace, kFaceW, kFaceH)) {
             job->label = card.name;
             job->element = card.element;
@@ -149,9 +125,6 @@ void AddCardFaces(const Game& g, Collector& collect) {
 }
 
 }  // namespace
-
-std::span<const std::string_view> EffectWaveNames() { return kWaves; }
-std::span<const std::string_view> MusicNames() { return kMusic; }
 
 int SpriteSide(std::string_view name, int onScreen) {
     return PictureKeepsOwnSize(name) ? onScreen : onScreen / 2;
@@ -204,11 +177,11 @@ AssetPlan PlanAssets(Game& g) {
             if (PictureJob* job = collect.Picture(name, PictureKind::SpiritBeast, side, side)) job->variant = kind;
         }
         for (std::string_view name : kEvents) collect.Picture(name, PictureKind::Event, kEventSide, kEventSide);
-        for (std::string_view name : kWaves) collect.Wave(name);
+        for (std::string_view name : WaveNames()) collect.Wave(name);
     }
     AddEnemyPictures(plan, kEnemies);
     AddDungeonPictures(plan, kDungeons);
-    plan.music.assign(std::begin(kMusic), std::end(kMusic));
+    plan.music.assign(MusicNames().begin(), MusicNames().end());
     return plan;
 }
 

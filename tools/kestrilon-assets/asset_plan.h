@@ -1,8 +1,8 @@
 #pragma once
 // Every file the game can ask for, with what each picture shows. Names come from the
-// game's own tables where a table holds them (card faces, card sounds, the card frame
-// rule, the size rule of the picture cache) and from the fixed lists of the tool for
-// names the game code spells out itself.
+// game's own tables where a table holds them (card faces, the card frame rule, the size
+// rule of the picture cache, the game's list of sound names) and from the fixed lists of
+// the tool for pictures the game code spells out itself.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -64,16 +64,13 @@ struct DungeonPicture {
     std::string_view name;
 };
 
-std::span<const std::string_view> EffectWaveNames();
-std::span<const std::string_view> MusicNames();
-
 // Side of a sprite as its file stores it: the picture cache doubles most sprites at
 // load, so those are drawn at half the size they take on screen.
 int SpriteSide(std::string_view name, int onScreen);
 
 // Collects the whole set. The card database is read filled with every feature unlocked,
 // so that every card exists, and is refilled for the player's state afterwards.
-// Pictures and waves are unique by name, in a fixed order.
+// Pictures are unique by name, in a fixed order; waves and music are the game's sound list.
 AssetPlan PlanAssets(Game& g);
 // Adds the pictures of table rows; names already planned are skipped.
 void AddEnemyPictures(AssetPlan& plan, std::span<const EnemyPicture> enemies);

@@ -443,6 +443,12 @@ const Style& StyleFor(std::string_view name) {
 
 }  // namespace
 
+std::vector<std::string_view> MusicStyleNames() {
+    std::vector<std::string_view> names;
+    for (const Style& style : kStyles) names.push_back(style.name);
+    return names;
+}
+
 Score ComposeScore(std::string_view name) {
     const Style& style = StyleFor(name);
     Composer composer(style);

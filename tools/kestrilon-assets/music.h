@@ -37,6 +37,8 @@ struct Score {
 
 Score ComposeScore(std::string_view name);
 MusicLoop ComposeLoop(std::string_view name);
+// The track names that have a style written for them; others borrow one.
+std::vector<std::string_view> MusicStyleNames();
 // Constant-bitrate MPEG-1 Layer III with a leading info frame that tells gapless
 // players the encoder delay.
 bool EncodeMp3(const MusicLoop& loop, const std::filesystem::path& file);

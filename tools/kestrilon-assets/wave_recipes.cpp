@@ -429,6 +429,12 @@ const Recipes& AllRecipes() {
 
 }  // namespace
 
+std::vector<std::string_view> EffectRecipeNames() {
+    std::vector<std::string_view> names;
+    for (const auto& [name, recipe] : AllRecipes()) names.emplace_back(name);
+    return names;
+}
+
 EffectRecipe EffectFor(std::string_view name) {
     const Recipes& recipes = AllRecipes();
     if (auto found = recipes.find(name); found != recipes.end()) return found->second;

@@ -44,5 +44,7 @@ bool WriteWav(const std::filesystem::path& file, std::span<const int16_t> sample
 // The recipe for a wave file name; names the tool does not know get a short chime of
 // their own.
 EffectRecipe EffectFor(std::string_view name);
+// The names that have a recipe written for them.
+std::vector<std::string_view> EffectRecipeNames();
 
 }  // namespace kestrilon::assets

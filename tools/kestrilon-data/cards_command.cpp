@@ -16,8 +16,8 @@ namespace {
 
 constexpr int kAltarFlag = 6;
 
-// The numbers an author looks at first lead; the rest follow in record order. The list
-// marks are run-time state and the kind has its own column.
+// The numbers an author looks at first lead; the rest follow in record order. Numbers
+// the game sets while it runs are left out, except the kind, which has its own column.
 constexpr std::array<std::string_view, 12> kLeading = {"action", "value",  "value2",    "value3",
                                                        "tpCost", "mpCost", "maxCopies", "price",
                                                        "material", "eventKind", "toolLevel", "element"};
@@ -27,7 +27,7 @@ std::vector<const CardNumberField*> Columns() {
     for (std::string_view name : kLeading) columns.push_back(FindCardNumberField(name));
     for (const CardNumberField& field : CardNumberFields()) {
         const bool leading = std::find(kLeading.begin(), kLeading.end(), field.name) != kLeading.end();
-        if (!leading && field.name != "kind" && field.name != "listMark1" && field.name != "listMark2") {
+        if (!leading && field.fromCatalogue) {
             columns.push_back(&field);
         }
     }
