@@ -26,6 +26,7 @@ constexpr const char* kUsage = R"(usage: kestrilon-rankd [options]
   --threads N        requests served at once (default 8)
   --timeout S        seconds to read a request or write a reply (default 5)
   --notice TEXT      a line sent before every board, shown in each player's log
+  --quiet            no log line per accepted write (refusals and errors are still logged)
 )";
 
 bool Number(const char* text, double& into) {
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
+        }
+        if (arg == "--quiet") {
+            options.logWrites = false;
+            continue;
         }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "kestrilon-rankd: %s needs a value\n%s", argv[i], kUsage);

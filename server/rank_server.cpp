@@ -1,6 +1,7 @@
 #include "rank_server.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <cstdio>
 #include <ctime>
@@ -91,6 +92,8 @@ bool RankServer::Start(std::string& error) {
     http.set_write_timeout(o.timeoutSeconds, 0);
     http.set_keep_alive_timeout(o.timeoutSeconds);
     http.set_keep_alive_max_count(100);
+    // Headers and body go out in separate writes; without this each reply waits for a delayed ACK.
+    http.set_tcp_nodelay(true);
 
     auto board = [this](int dungeon, std::string& body) {
         std::lock_guard lock(impl_->cacheMutex);
@@ -154,8 +157,9 @@ bool RankServer::Start(std::string& error) {
             }
             ++counts_.writes;
             const trank& row = *write.row;
-            RankLog("write dungeon " + std::to_string(query->dungeon) + ": " + row.name + " #" +
-                    std::to_string(row.number) + " score " + std::to_string(row.score) + " from " + req.remote_addr);
+            if (options_.logWrites)
+                RankLog("write dungeon " + std::to_string(query->dungeon) + ": " + row.name + " #" +
+                        std::to_string(row.number) + " score " + std::to_string(row.score) + " from " + req.remote_addr);
         } else {
             if (req.method != "GET") return reject(405, "a read is a GET");
             ++counts_.reads;
@@ -175,11 +179,22 @@ bool RankServer::Start(std::string& error) {
         res.status = 500;
     });
 
+    // No SO_REUSEPORT, unlike the library's default: a second server on the same port must
+    // fail to start rather than quietly share the port.
+    int listener = -1;
+    http.set_socket_options([&listener](int socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        listener = socket;
+    });
     port_ = o.port == 0 ? http.bind_to_any_port(o.bind) : (http.bind_to_port(o.bind, o.port) ? o.port : -1);
     if (port_ < 0) {
         error = "cannot listen on " + o.bind + ":" + std::to_string(o.port);
         return false;
     }
+    // The library listens with a queue of 5 connections; a burst of players beyond that
+    // would wait a second for their connection to be retried. Listening again widens it.
+    if (listener >= 0) ::listen(listener, SOMAXCONN);
     return true;
 }
 

@@ -285,6 +285,17 @@ TEST_F(RankServerTest, BoardsSurviveARestartAndNoticesReachThePlayer) {
     EXPECT_EQ(rin.logged, (std::vector<std::string>{"pink2 [m今夜メンテナンスします"}));
 }
 
+TEST_F(RankServerTest, SecondServerOnTheSamePortDoesNotStart) {
+    RankServerOptions options;
+    options.port = server_->Port();
+    options.database = folder_ / "other.db";
+    RankServer second(options);
+    std::string error;
+    EXPECT_FALSE(second.Start(error));
+    EXPECT_NE(error.find("cannot listen"), std::string::npos) << error;
+    EXPECT_EQ(Get("read&1")->status, 200);
+}
+
 TEST_F(RankServerTest, SlowClientIsCutOffAfterTheReadTimeout) {
     RankServerOptions options = Unlimited();
     options.timeoutSeconds = 1;
