@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "menu/menu.h"
 #include "persist/new_game.h"
 #include "persist/save_file.h"
-#include "screens/menu.h"
 #include "state/game.h"
 #include "support/fake_platform.h"
 
@@ -42,7 +42,7 @@ BENCHMARK(BM_RebuildMenus)->Unit(benchmark::kMicrosecond);
 void BM_DrawMainMenu(benchmark::State& state) {
     kestrilon::testing::FakePlatform os;
     auto game = BusyGame(os);
-    kestrilon::OpenScreen(*game, 1);
+    kestrilon::OpenScreen(*game, kestrilon::Screen::MainMenu);
     for (auto _ : state) kestrilon::DrawMenus(*game);
 }
 BENCHMARK(BM_DrawMainMenu)->Unit(benchmark::kMicrosecond);

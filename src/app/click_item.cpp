@@ -4,7 +4,7 @@
 
 #include "app/form.h"
 #include "app/name_entry.h"
-#include "screens/menu.h"
+#include "menu/menu.h"
 #include "state/game.h"
 
 namespace kestrilon {
@@ -14,11 +14,10 @@ Rect VisiblePart(Rect r) {
     return {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, kScreenWidth), std::min(r.bottom, kScreenHeight)};
 }
 
-// True when a left click at (x, y) would reach the button; the cancel label and later
-// items in the table lie over earlier ones.
+// True when a left click at (x, y) would reach the button: later items in the table lie
+// over earlier ones, and the cancel label takes only clicks that miss every button.
 bool Reaches(const Game& g, const ScreenItem& button, int x, int y) {
     if (button.item < 0) return true;
-    if (CancelLabelRect(g).Contains(x, y)) return button.item == g.menus.cancelItem;
     return MenuItemAt(g, x, y) == button.item;
 }
 
@@ -31,7 +30,7 @@ std::vector<ScreenItem> ItemsOnScreen(const Game& g) {
         return buttons;
     }
     const int scene = g.screen.GameScene;
-    if (scene == 0) return buttons;
+    if (g.screen.Current() == Screen::None) return buttons;
     for (int i = 0; i < kMenuItems; ++i) {
         const tmenu& item = g.menus.items[static_cast<size_t>(i)];
         if (item.visible != 1 || item.screen != scene || item.caption.empty()) continue;

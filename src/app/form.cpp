@@ -5,8 +5,8 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "content/content_problems.h"
+#include "menu/menu.h"
 #include "persist/save_file.h"
-#include "screens/menu.h"
 #include "sound/sound.h"
 #include "text/text.h"
 
@@ -106,8 +106,7 @@ void TForm1::FormClose() {
         notice += "円をロスト";
         os_.MessageBox(notice);
     }
-    Save(g, 0);
-    if (g.Roll(10) == 0) Save(g, 4);
+    SaveOnClose(g);
 }
 
 void TForm1::mid_pNotify() { kestrilon::mid_pNotify(*game_); }

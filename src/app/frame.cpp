@@ -7,8 +7,8 @@
 #include "battle/battle_tick.h"
 #include "data/stats.h"
 #include "render/background.h"
+#include "menu/menu.h"
 #include "render/effects.h"
-#include "screens/menu.h"
 #include "state/game.h"
 
 namespace kestrilon {

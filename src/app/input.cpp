@@ -1,9 +1,14 @@
 #include "app/input.h"
 
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "books/gains.h"
+#include "menu/click_script.h"
+#include "menu/menu.h"
 #include "persist/new_game.h"
 #include "render/pictures.h"
-#include "screens/click_script.h"
-#include "screens/menu.h"
 #include "sound/sound.h"
 #include "state/game.h"
 
@@ -14,19 +19,21 @@ namespace {
 void ShowTitlePictures(Game& g) {
     ShowPicture(g, "0.jpg");
     const PlayerState& p = g.player;
-    switch (g.Roll(4)) {
-    case 0:
-        if (p.level >= 2) ShowPicture(g, "pic00.jpg");
-        break;
-    case 1:
-        if (p.level >= 10) ShowPicture(g, "pic02.jpg");
-        break;
-    case 2:
-        if (p.deathCount >= 30) ShowPicture(g, "pic01.jpg");
-        break;
-    default:
-        if (p.unlockFlags[kFlagDarknessProgress] >= 6) ShowPicture(g, "pic03.jpg");
-        break;
+    const std::array<std::pair<std::string_view, bool>, 4> choices = {{
+        {"pic00.jpg", p.level >= 2},
+        {"pic02.jpg", p.level >= 10},
+        {"pic01.jpg", p.deathCount >= 30},
+        {"pic03.jpg", p.unlockFlags[kFlagDarknessProgress] >= 6},
+    }};
+    const auto& [name, shown] = choices[static_cast<size_t>(g.Roll(4))];
+    if (shown) ShowPicture(g, name);
+}
+
+void PayReward(Game& g, const ScriptReward& reward) {
+    switch (reward.kind) {
+    case ScriptReward::Kind::Money: GainMoney(g, reward.amount); break;
+    case ScriptReward::Kind::Card: GainOneCard(g, reward.amount); break;
+    case ScriptReward::Kind::None: break;
     }
 }
 
@@ -39,10 +46,10 @@ void HandleClick(Game& g, int x, int y, MouseButton button) {
     if (g.script.Running()) {
         if (right && g.screen.openingPlaying) {
             EndScript(g);
-            OpenScreen(g, 5);
+            OpenScreen(g, Screen::TitleMenu);
         }
         PlayEffect(g, "1.wav");
-        RevealScriptLine(g);
+        PayReward(g, RevealScriptLine(g));
         return;
     }
 
@@ -54,21 +61,21 @@ void HandleClick(Game& g, int x, int y, MouseButton button) {
     if (in.ClickKind == 1) MenuLeftClick(g);
 
     FrameState& f = g.frame;
-    if (f.TitleState == -2) {
-        f.TitleState = -1;
+    if (f.TitleState == TitleCode(TitleState::Splash)) {
+        f.TitleState = TitleCode(TitleState::Picture);
         ShowTitlePictures(g);
         return;
     }
-    if (f.TitleState == -1) {
-        f.TitleState = 0;
-        OpenScreen(g, 5);
+    if (f.TitleState == TitleCode(TitleState::Picture)) {
+        f.TitleState = TitleCode(TitleState::Game);
+        OpenScreen(g, Screen::TitleMenu);
         return;
     }
     if (in.ClickKind == 2 && g.menus.cancelItem >= 0) RunItem(g, g.menus.cancelItem);
 }
 
 void ResetRequest(Game& g) {
-    if (g.frame.TitleState >= 0) return;
+    if (g.frame.TitleState >= TitleCode(TitleState::Game)) return;
     if (!g.os.Confirm("初期化したいときは、はいを押してね")) return;
     NewGameValues(g);
 }

@@ -4,7 +4,7 @@
 
 #include "persist/new_game.h"
 #include "render/message_log.h"
-#include "screens/menu.h"
+#include "menu/menu.h"
 #include "sound/sound.h"
 #include "state/game.h"
 
@@ -19,6 +19,8 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kGrey = Rgb(128, 128, 128);
 constexpr Rect kEditRect{180, 415, 790, 515};
+// An 80-pixel font: sizes are points at 96 dpi.
+constexpr Font kEditFont{.size = 60, .bold = true};
 
 }  // namespace
 
@@ -51,8 +53,8 @@ void Button1Click(Game& g, NameBox& box) {
     g.player.playerName = box.name_l;
     g.player.playerNumber = g.Roll(100000);
     g.screen.nameBoxOpen = false;
-    OpenScreen(g, 1);
-    ClearLog(g);
+    OpenScreen(g, Screen::MainMenu);
+    ClearChoiceList(g);
     Log(g, "あなたは、この異空間に降臨した....");
     PlayEffect(g, "start.wav");
 }
@@ -64,13 +66,19 @@ void DrawNameBox(Game& g, const NameBox& box) {
     cg.Text(14, 478, "ALPHABET ONLY", Font{.size = 11, .bold = true}, kGrey);
 
     cg.Rectangle(kEditRect, kGrey, 1, kWhite);
-    const Font editFont{.size = 40, .bold = true};
-    const int textTop = kEditRect.top + (kEditRect.Height() - cg.TextExtent("W", editFont).height) / 2;
-    cg.Text(kEditRect.left + 8, textTop, box.name_l, editFont, 0);
+    // Like a scrolled edit, a name too wide to fit shows its end, where the caret is.
+    std::string_view shown = box.name_l;
+    int width = cg.TextWidth(shown, kEditFont);
+    while (!shown.empty() && width > kEditRect.Width() - 24) {
+        shown.remove_prefix(1);
+        width = cg.TextWidth(shown, kEditFont);
+    }
+    const int textTop = kEditRect.top + (kEditRect.Height() - cg.TextExtent("W", kEditFont).height) / 2;
+    cg.Text(kEditRect.left + 8, textTop, shown, kEditFont, 0);
     // A blinking caret shows where typed letters go.
     if (g.frame.FrameTick % 10 < 5) {
-        const int caretX = kEditRect.left + 10 + cg.TextWidth(box.name_l, editFont);
-        cg.Fill({caretX, kEditRect.top + 14, caretX + 3, kEditRect.bottom - 14}, 0);
+        const int caretX = kEditRect.left + 10 + width;
+        cg.Fill({caretX, kEditRect.top + 10, caretX + 3, kEditRect.bottom - 10}, 0);
     }
 
     cg.Rectangle(kNameOkRect, kWhite, 1, Rgb(64, 64, 64));

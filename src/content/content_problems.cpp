@@ -10,6 +10,7 @@
 #include "data/stats.h"
 #include "persist/save_file.h"
 #include "render/effects.h"
+#include "screens/card_references.h"
 #include "text/text.h"
 
 namespace kestrilon {
@@ -17,10 +18,11 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 3> kReferenceLists = {
+constexpr std::array<ReferenceList, 4> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
+    &ScreenCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {

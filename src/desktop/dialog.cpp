@@ -93,7 +93,7 @@ int SdlPlatform::RunDialog(const std::string& text, const std::vector<std::strin
         if (!SDL_WaitEventTimeout(&event, 100)) continue;
         switch (event.type) {
         case SDL_QUIT:
-            // Leave the close request for the main loop; the question counts as declined.
+            // Leave the close request for the main loop; the dialog ends unanswered.
             SDL_PushEvent(&event);
             return -1;
         case SDL_MOUSEMOTION: {
@@ -122,8 +122,18 @@ int SdlPlatform::RunDialog(const std::string& text, const std::vector<std::strin
     }
 }
 
-bool SdlPlatform::Confirm(const std::string& text) { return RunDialog(text, {"はい", "いいえ"}) == 0; }
+Answer SdlPlatform::Ask(const std::string& text) {
+    const int chosen = RunDialog(text, {"はい", "いいえ"});
+    if (chosen < 0) return Answer::Closed;
+    return chosen == 0 ? Answer::Yes : Answer::No;
+}
 
-void SdlPlatform::MessageBox(const std::string& text) { RunDialog(text, {"OK"}); }
+Answer SdlPlatform::Notify(const std::string& text) {
+    return RunDialog(text, {"OK"}) < 0 ? Answer::Closed : Answer::Yes;
+}
+
+bool SdlPlatform::Confirm(const std::string& text) { return Ask(text) == Answer::Yes; }
+
+void SdlPlatform::MessageBox(const std::string& text) { Notify(text); }
 
 }  // namespace kestrilon

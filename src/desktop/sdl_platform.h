@@ -32,6 +32,8 @@ public:
 
     bool Confirm(const std::string& text) override;
     void MessageBox(const std::string& text) override;
+    Answer Ask(const std::string& text) override;
+    Answer Notify(const std::string& text) override;
     HttpReply HttpGet(const std::string& url) override;
     HttpReply HttpPost(const std::string& url, const std::string& body) override;
     bool OpenUrl(const std::string& url) override;

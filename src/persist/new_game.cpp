@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "persist/save_file.h"
 #include "state/game.h"
 
 namespace kestrilon {
@@ -12,7 +13,9 @@ void NewGameValues(Game& g) {
     p.playerComment.clear();
     p.playerNumber = 0;
     p.level = 0;
-    p.SaveVersion = 0;
+    // Current at once: an older version would send the first session's card levels, ARK,
+    // presets and high scores through the migrations that clear them.
+    p.SaveVersion = kCurrentSaveVersion;
     p.storyPagesRead = 0;
 
     p.money = 5;

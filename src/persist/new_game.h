@@ -6,7 +6,7 @@ namespace kestrilon {
 
 struct Game;
 
-// Resets the player data of a new game; strengthening levels, the recently-obtained
+// Resets the player data of a new game, at the current save version; strengthening levels, the recently-obtained
 // counters, the presets and their names, the sound volume and the distance walked stay.
 void NewGameValues(Game& g);
 

@@ -11,6 +11,10 @@
 
 namespace kestrilon {
 
+// How a dialog ended. Closed: the window was closed instead; every later dialog then ends
+// Closed at once, and the window closes.
+enum class Answer { Yes, No, Closed };
+
 struct HttpReply {
     bool ok = false;      // a reply with status 200 arrived in time
     int status = 0;
@@ -39,9 +43,15 @@ public:
     virtual void StopMusic() = 0;
     virtual bool MusicFinished() = 0;
 
-    // Modal dialogs drawn over the last frame; block until answered.
+    // Modal dialogs drawn over the last frame; block until answered. Confirm counts a closed
+    // window as No; Ask and Notify tell the two apart (a dismissed message box is Yes).
     virtual bool Confirm(const std::string& text) = 0;
     virtual void MessageBox(const std::string& text) = 0;
+    virtual Answer Ask(const std::string& text) { return Confirm(text) ? Answer::Yes : Answer::No; }
+    virtual Answer Notify(const std::string& text) {
+        MessageBox(text);
+        return Answer::Yes;
+    }
 
     virtual HttpReply HttpGet(const std::string& url) = 0;
     // The same with a request body, sent as a POST.

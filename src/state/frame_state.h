@@ -2,12 +2,17 @@
 
 namespace kestrilon {
 
+// The way into the game: the splash, the title picture, then play. FrameState keeps the
+// number; TitleCode converts.
+enum class TitleState : int { Splash = -2, Picture = -1, Game = 0 };
+constexpr int TitleCode(TitleState state) { return static_cast<int>(state); }
+
 // Variables of the frame clock and of the composed picture.
 struct FrameState {
     int FramesThisSecond = 0;
     double NextRateCheck = 0;   // seconds on the platform clock
     int FrameTick = 0;          // 0 .. 999
-    int TitleState = -2;        // -2 splash, -1 title picture, 0 or more in game
+    int TitleState = TitleCode(kestrilon::TitleState::Splash);  // Game or more once playing
     int BackgroundDirty = 0;
     int PictureLock = 0;
     int ShakeCounter = 0;

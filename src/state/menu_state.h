@@ -7,6 +7,7 @@
 namespace kestrilon {
 
 constexpr int kMenuItems = 3000;
+constexpr int kChoiceRows = 23;  // rows of one page of a card list
 
 struct tmenu {
     std::string rightText;
@@ -36,6 +37,14 @@ struct tmenu {
     int32_t unaffordable = 0;  // the card's MP or TP cost exceeds what the player has
 };
 
+// The paged card list beside a menu screen (book editing, shop, synthesis, altar): the
+// card of each row of the page shown. The list builders of those screens fill it.
+struct ChoiceList {
+    int32_t kind = 0;  // 1, 2 book editing, 10 shop, 20 synthesis, 30 altar; 0 closed
+    int32_t rows = 0;
+    std::array<int32_t, kChoiceRows> cards{};
+};
+
 struct MenuTable {
     std::array<tmenu, kMenuItems> items;
     int placedCount = 0;
@@ -49,6 +58,7 @@ struct MenuTable {
     bool bossCleared = false;  // the fight just won was the boss of the dungeon
     bool scoreSendFailed = false;
     bool closeRequested = false;  // "はい" on the quit question: the window should close
+    ChoiceList choices;
     // Texts composed while drawing, kept so that a frame does not allocate.
     mutable std::string textBuffer;
     std::string textBuffer2;

@@ -111,6 +111,10 @@ struct PlayerState {
 
     int32_t largeNumbers = 0;  // option: damage numbers one size larger
 
+    // What this run may write, decided by the start-up load (persist/save_file.cpp); never saved.
+    bool saveBlocked = false;
+    uint64_t startupGame = 0;  // the game start-up made itself, hashed; 0 once played or read from my.dat
+
     mutable HeldCardIndex held;
 };
 

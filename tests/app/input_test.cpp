@@ -3,8 +3,8 @@
 #include "app/form.h"
 #include "app/input.h"
 #include "persist/new_game.h"
-#include "screens/click_script.h"
-#include "screens/menu.h"
+#include "menu/click_script.h"
+#include "menu/menu.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
@@ -50,15 +50,15 @@ TEST_F(ScriptTest, PictureLinesChainIntoTheNextLine) {
 }
 
 TEST_F(ScriptTest, OneTextLinePerClickAndMenuInputWaits) {
-    OpenScreen(g, 22);
+    OpenScreen(g, Screen::SubMenu);
     AppendScriptLine(g, "一行目");
     AppendScriptLine(g, "二行目");
     HandleClick(g, 700, 450, MouseButton::Left);  // over "メインメニューへ"
     EXPECT_EQ(g.log.entries[0].text, "一行目");
-    EXPECT_EQ(g.screen.GameScene, 22);
+    EXPECT_EQ(g.screen.Current(), Screen::SubMenu);
     HandleClick(g, 10, 10, MouseButton::Right);  // a right click pages on as well
     EXPECT_EQ(g.log.entries[0].text, "二行目");
-    EXPECT_EQ(g.screen.GameScene, 22);
+    EXPECT_EQ(g.screen.Current(), Screen::SubMenu);
     EXPECT_FALSE(g.script.Running());
 }
 
@@ -66,13 +66,13 @@ TEST_F(ScriptTest, MenuLineEmptiesTheWholeQueue) {
     AppendScriptLine(g, "menu22");
     AppendScriptLine(g, "never shown");
     Click();
-    EXPECT_EQ(g.screen.GameScene, 22);
+    EXPECT_EQ(g.screen.Current(), Screen::SubMenu);
     EXPECT_EQ(Lines(), 0);
     EXPECT_TRUE(g.script.lines[2].empty());
 
     AppendScriptLine(g, "menux");
     Click();
-    EXPECT_EQ(g.screen.GameScene, 0);  // an unreadable number opens scene 0
+    EXPECT_EQ(g.screen.Current(), Screen::None);  // an unreadable number opens scene 0
 }
 
 TEST_F(ScriptTest, RewardLines) {
@@ -104,7 +104,7 @@ TEST_F(ScriptTest, RightClickSkipsTheOpening) {
     AppendScriptLine(g, "むかしむかし");
     AppendScriptLine(g, "menu5");
     Click(MouseButton::Right);
-    EXPECT_EQ(g.screen.GameScene, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::TitleMenu);
     EXPECT_EQ(Lines(), 0);
     EXPECT_FALSE(g.screen.openingPlaying);
     EXPECT_EQ(g.log.entries[0].text, "");  // the emptied head counts as a text line
@@ -123,10 +123,10 @@ TEST_F(ClickTest, SplashTitleThenTitleMenu) {
     HandleClick(g, 400, 300, MouseButton::Left);
     EXPECT_EQ(g.frame.TitleState, -1);
     EXPECT_TRUE(Bluish(g.layers.LayerTable[kLayerBackground].Pixel(1, 1)));
-    EXPECT_EQ(g.screen.GameScene, 0);
+    EXPECT_EQ(g.screen.Current(), Screen::None);
     HandleClick(g, 400, 300, MouseButton::Left);
     EXPECT_EQ(g.frame.TitleState, 0);
-    EXPECT_EQ(g.screen.GameScene, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::TitleMenu);
     EXPECT_EQ(g.input.ClickKind, 1);
 }
 
@@ -152,25 +152,25 @@ TEST_F(ClickTest, TitlePictureNeedsItsCondition) {
 
 TEST_F(ClickTest, RightClickRunsTheCancelItem) {
     g.frame.TitleState = 0;
-    OpenScreen(g, 1);
+    OpenScreen(g, Screen::MainMenu);
     HandleClick(g, 5, 5, MouseButton::Right);
-    EXPECT_EQ(g.screen.GameScene, 22);
+    EXPECT_EQ(g.screen.Current(), Screen::SubMenu);
     EXPECT_EQ(g.input.ClickKind, 2);
-    OpenScreen(g, 5);
+    OpenScreen(g, Screen::TitleMenu);
     HandleClick(g, 5, 5, MouseButton::Right);
-    EXPECT_EQ(g.screen.GameScene, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::TitleMenu);
 }
 
 TEST_F(ClickTest, BusyOrNamingIgnoresClicks) {
     g.frame.TitleState = 0;
-    OpenScreen(g, 1);
+    OpenScreen(g, Screen::MainMenu);
     g.input.InputBusy = true;
     HandleClick(g, 5, 5, MouseButton::Right);
-    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
     g.input.InputBusy = false;
     g.screen.nameBoxOpen = true;
     HandleClick(g, 5, 5, MouseButton::Right);
-    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
 }
 
 TEST_F(ClickTest, EscapeResetsOnlyOnTheTitlePictures) {

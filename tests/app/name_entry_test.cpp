@@ -2,7 +2,7 @@
 
 #include "app/name_entry.h"
 #include "persist/new_game.h"
-#include "screens/menu.h"
+#include "menu/menu.h"
 #include "support/game_fixture.h"
 
 namespace kestrilon {
@@ -34,18 +34,59 @@ TEST(NameEdit, TakesUpToSixteenLetters) {
     EXPECT_TRUE(empty.name_l.empty());
 }
 
+class NameBoxDrawTest : public testing::GameTest {
+protected:
+    // Rows of the edit that hold dark ink: the height of the typed text.
+    int InkHeight(std::string_view name) {
+        NameBox box;
+        box.name_l = name;
+        g.frame.FrameTick = 5;  // caret off
+        g.layers.cg.Clear(0);
+        DrawNameBox(g, box);
+        int top = -1, bottom = -1;
+        for (int y = 420; y < 510; ++y)
+            for (int x = 190; x < 780; ++x)
+                if (g.layers.cg.Pixel(x, y) == 0) {
+                    if (top < 0) top = y;
+                    bottom = y;
+                    break;
+                }
+        return top < 0 ? 0 : bottom - top + 1;
+    }
+};
+
+TEST_F(NameBoxDrawTest, EditTextIsEightyPixelsHigh) {
+    // Capitals of an 80-pixel font stand well over 50 pixels; a 40-point one stays below 45.
+    EXPECT_GT(InkHeight("H"), 50);
+    EXPECT_LT(InkHeight("H"), 80);
+}
+
+TEST_F(NameBoxDrawTest, LongNameKeepsItsEndInTheEdit) {
+    // Sixteen wide letters do not fit: the start scrolls out, the end stays visible.
+    NameBox box;
+    box.name_l = "WWWWWWWWWWWWWWWW";
+    g.frame.FrameTick = 5;
+    g.layers.cg.Clear(0);
+    DrawNameBox(g, box);
+    bool inkNearTheEnd = false;
+    for (int x = 650; x < 789; ++x) inkNearTheEnd = inkNearTheEnd || RedOf(g.layers.cg.Pixel(x, 465)) < 64;
+    EXPECT_TRUE(inkNearTheEnd);
+    const Colour border = g.layers.cg.Pixel(180, 465);
+    for (int y = 420; y < 510; ++y) EXPECT_EQ(g.layers.cg.Pixel(789, y), border) << y;  // no ink over the edge
+}
+
 class NameEntryTest : public testing::GameTest {
 protected:
     void SetUp() override {
         NewGameValues(g);
         g.frame.TitleState = 0;
         os.WriteFile("dat/start.wav", "RIFF");
-        OpenScreen(g, 5);
+        OpenScreen(g, Screen::TitleMenu);
     }
     void ChooseStart() {
         for (int i = 0; i < kMenuItems; ++i) {
             const tmenu& item = g.menus.items[static_cast<size_t>(i)];
-            if (item.visible == 1 && item.screen == 5 && item.caption == "スタート") RunItem(g, i);
+            if (item.visible == 1 && item.screen == ScreenCode(Screen::TitleMenu) && item.caption == "スタート") RunItem(g, i);
         }
     }
     NameBox box;
@@ -68,10 +109,23 @@ TEST_F(NameEntryTest, ConfirmedNameStartsANewGame) {
     EXPECT_GE(g.player.playerNumber, 0);
     EXPECT_LT(g.player.playerNumber, 100000);
     EXPECT_FALSE(g.screen.nameBoxOpen);
-    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
     EXPECT_EQ(g.log.entries[0].text, "あなたは、この異空間に降臨した....");
-    EXPECT_TRUE(g.log.entries[1].text.empty());  // the log starts afresh
     EXPECT_EQ(os.played.back(), "start.wav");
+}
+
+TEST_F(NameEntryTest, ConfirmingEmptiesTheCardListAndKeepsTheLog) {
+    ChooseStart();
+    g.menus.choices.kind = 10;
+    g.menus.choices.rows = 2;
+    g.menus.choices.cards[0] = 3;
+    box.name_l = "Velna";
+    Button1Click(g, box);
+    EXPECT_EQ(g.menus.choices.kind, 0);
+    EXPECT_EQ(g.menus.choices.rows, 0);
+    EXPECT_EQ(g.menus.choices.cards[0], 0);
+    // The question for a name stays above the greeting.
+    EXPECT_EQ(g.log.entries[1].text, "この波動空間に突入するあなたの名前を入力して下さい");
 }
 
 TEST_F(NameEntryTest, AnsweringNoKeepsThePanelAndThePlayer) {
@@ -83,23 +137,18 @@ TEST_F(NameEntryTest, AnsweringNoKeepsThePanelAndThePlayer) {
     EXPECT_TRUE(g.screen.nameBoxOpen);
     EXPECT_EQ(g.player.money, 999);
     EXPECT_TRUE(g.player.playerName.empty());
-    EXPECT_EQ(g.screen.GameScene, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::TitleMenu);
 }
 
-TEST_F(NameEntryTest, EmptyNameIsAcceptedAndAskedForAgain) {
+TEST_F(NameEntryTest, EmptyNameIsAcceptedAndAskedForAgainUnderANewNumber) {
     ChooseStart();
     Button1Click(g, box);
     EXPECT_EQ(os.questions.back(), "【】という名前でよろしいですか？");
-    EXPECT_EQ(g.screen.GameScene, 1);
-    OpenScreen(g, 5);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
+    const int first = g.player.playerNumber;
+    OpenScreen(g, Screen::TitleMenu);
     ChooseStart();
     EXPECT_TRUE(g.screen.nameBoxOpen);
-}
-
-TEST_F(NameEntryTest, PlayerNumberIsDrawnForEveryName) {
-    box.name_l = "One";
-    Button1Click(g, box);
-    const int first = g.player.playerNumber;
     box.name_l = "Two";
     Button1Click(g, box);
     EXPECT_NE(g.player.playerNumber, first);
@@ -110,7 +159,7 @@ TEST_F(NameEntryTest, NamedPlayerContinues) {
     g.player.hunger = 3;
     ChooseStart();
     EXPECT_FALSE(g.screen.nameBoxOpen);
-    EXPECT_EQ(g.screen.GameScene, 1);
+    EXPECT_EQ(g.screen.Current(), Screen::MainMenu);
     EXPECT_EQ(g.log.entries[0].text, "旅の再開です....");
     EXPECT_EQ(g.player.hunger, 100);  // the run state is reset
 }

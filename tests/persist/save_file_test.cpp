@@ -1,57 +1,20 @@
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "data/card_database.h"
-#include "persist/new_game.h"
-#include "persist/save_file.h"
-#include "state/game.h"
-#include "support/game_fixture.h"
+#include "persist/file_rights.h"
+#include "persist/save_support.h"
 #include "text/text.h"
 
 namespace kestrilon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> SplitCrLf(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        const size_t end = bytes.find("\r\n", start);
-        if (end == std::string::npos) break;
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) out += line + "\r\n";
-    return out;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class SaveFileTest : public testing::GameTest {
-protected:
-    void SetUp() override {
-        NewGameValues(g);
-        FillCardDatabase(g);
-    }
-    // Line n (1-based) of the file as the game writes it now.
-    std::vector<std::string> Lines() { return SplitCrLf(SaveText(g)); }
-    std::string Line(const std::vector<std::string>& lines, int n) { return lines[static_cast<size_t>(n - 1)]; }
-    void Put(const std::string& relative, const std::vector<std::string>& lines) { os.WriteFile(relative, JoinCrLf(lines)); }
-};
+using testing::JoinCrLf;
+using testing::ReadFile;
+using testing::SaveFileTest;
+using testing::SplitCrLf;
 
 TEST_F(SaveFileTest, EveryValueHasItsLine) {
     PlayerState& p = g.player;
@@ -91,7 +54,7 @@ TEST_F(SaveFileTest, EveryValueHasItsLine) {
 TEST_F(SaveFileTest, ReadingGivesBackWhatWasWritten) {
     g.player.playerName = "Velna";
     g.player.money = 1234;
-    g.player.unlockFlags[40] = -3;
+    g.player.unlockFlags[40] = 3;
     g.player.dungeonPresetNames[0] = "NOMALブック";
     g.player.orbWins[5] = 2;
     const std::string text = SaveText(g);
@@ -99,7 +62,7 @@ TEST_F(SaveFileTest, ReadingGivesBackWhatWasWritten) {
     ASSERT_TRUE(ReadSaveText(text, *loaded));
     EXPECT_EQ(loaded->playerName, "Velna");
     EXPECT_EQ(loaded->money, 1234);
-    EXPECT_EQ(loaded->unlockFlags[40], -3);
+    EXPECT_EQ(loaded->unlockFlags[40], 3);
     EXPECT_EQ(loaded->dungeonPresetNames[0], "NOMALブック");
     EXPECT_EQ(loaded->orbWins[5], 2);
     EXPECT_EQ(loaded->hp, 10);
@@ -125,7 +88,7 @@ TEST_F(SaveFileTest, ShortOrNonNumericFilesDoNotRead) {
     shorter.pop_back();
     EXPECT_FALSE(ReadSaveText(JoinCrLf(shorter), *loaded));
     auto wrong = lines;
-    wrong[28020] = "12x";  // line 28021, money
+    wrong[28020] = "x12";  // line 28021, money
     EXPECT_FALSE(ReadSaveText(JoinCrLf(wrong), *loaded));
     EXPECT_EQ(loaded->money, 77);  // a failed read leaves the record alone
 }
@@ -192,7 +155,7 @@ TEST_F(SaveFileTest, FirstStartWritesANewGame) {
     const std::string bytes = ReadFile(SavePath(g, 0));
     const auto lines = SplitCrLf(bytes);
     ASSERT_EQ(lines.size(), static_cast<size_t>(kSaveLines));
-    EXPECT_EQ(Line(lines, 28525), "0");
+    EXPECT_EQ(Line(lines, 28525), "10");
     EXPECT_EQ(g.player.money, 5);
     EXPECT_EQ(g.player.SaveVersion, kCurrentSaveVersion);
     Save(g, 0);
@@ -243,18 +206,40 @@ TEST_F(SaveFileTest, RefusingTheBackupStartsANewGame) {
     EXPECT_TRUE(fs::exists(os.ProgramFolder() / "dat2" / "my.dat_damaged2"));
 }
 
-TEST_F(SaveFileTest, AFailedSaveKeepsTheOldFile) {
+// Root writes everywhere, so the folder's permission bits are made to bind (file_rights.h).
+TEST_F(SaveFileTest, AFailedSaveSaysWhatItKept) {
+    {
+        testing::PermissionsBind bind;
+        if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
+        bind.Mode(Dat2(), 0555);
+        EXPECT_FALSE(Save(g, 0));
+    }
+    ASSERT_EQ(os.messages.size(), 1u);
+    EXPECT_EQ(os.messages[0].find("残っています"), std::string::npos);  // there was nothing to keep
+
     g.player.money = 40;
     ASSERT_TRUE(Save(g, 0));
     const std::string before = ReadFile(SavePath(g, 0));
-    // The temporary file cannot be created: the save stops before the rename.
-    fs::path blocker = SavePath(g, 0);
-    blocker += ".tmp";
-    fs::create_directories(blocker / "x");
-    g.player.money = 41;
-    EXPECT_FALSE(Save(g, 0));
-    EXPECT_EQ(ReadFile(SavePath(g, 0)), before);
-    ASSERT_EQ(os.messages.size(), 1u);
+    {
+        testing::PermissionsBind bind;
+        if (!bind.Binds()) GTEST_SKIP() << "permission bits cannot be made to bind here";
+        bind.Mode(Dat2(), 0555);
+        g.player.money = 41;
+        EXPECT_FALSE(Save(g, 0));
+    }
+    EXPECT_TRUE(ReadFile(SavePath(g, 0)) == before);
+    ASSERT_EQ(os.messages.size(), 2u);
+    EXPECT_NE(os.messages[1].find("残っています"), std::string::npos);
+}
+
+TEST_F(SaveFileTest, AnotherWritersTemporaryFileIsLeftAlone) {
+    os.WriteFile("dat2/my.dat.tmp", "half of another save");
+    ASSERT_TRUE(Save(g, 0));
+    ASSERT_TRUE(Save(g, 0));
+    const auto files = testing::FolderFiles(Dat2());
+    ASSERT_EQ(files.size(), 2u);  // and no temporary file of ours is left behind
+    EXPECT_EQ(files.at("my.dat.tmp"), "half of another save");
+    EXPECT_EQ(SplitCrLf(files.at("my.dat")).size(), static_cast<size_t>(kSaveLines));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 
 #include "app/form.h"
 #include "persist/new_game.h"
-#include "screens/click_script.h"
-#include "screens/menu.h"
+#include "menu/click_script.h"
+#include "menu/menu.h"
 #include "support/fake_platform.h"
 
 namespace kestrilon {
@@ -22,7 +22,7 @@ protected:
         NewGameValues(g);
         g.player.playerName = "Velna";
         g.frame.TitleState = 0;
-        OpenScreen(g, 22);
+        OpenScreen(g, Screen::SubMenu);
     }
     tmenu& Item(std::string_view caption) {
         for (tmenu& item : g.menus.items)
@@ -81,7 +81,7 @@ TEST_F(ClickItemTest, LeavesWaitingScriptLinesAlone) {
 
 TEST_F(ClickItemTest, TheNameEntryOffersOnlyItsOkButton) {
     g.player.playerName.clear();
-    OpenScreen(g, 5);
+    OpenScreen(g, Screen::TitleMenu);
     ASSERT_TRUE(ClickItem(form, "スタート", &problem)) << problem;
     ASSERT_TRUE(g.screen.nameBoxOpen);
     const auto buttons = ItemsOnScreen(g);

@@ -52,7 +52,7 @@ TEST(FirstStart, NameACharacterAndFindHerAgain) {
 
         const std::string bytes = ReadFile(save);
         EXPECT_EQ(LineCount(bytes), static_cast<size_t>(kSaveLines));
-        EXPECT_EQ(Line(bytes, 28525), "0");  // a new game starts from version 0 ...
+        EXPECT_EQ(Line(bytes, 28525), "10");  // a new game is written at the current version
         EXPECT_EQ(Line(bytes, 28020), "Velna");
         EXPECT_EQ(Cp932ToUtf8(Line(bytes, 56828)).value_or(""), "NOMALブック");
         EXPECT_EQ(Cp932ToUtf8(Line(bytes, 56835)).value_or(""), "弓矢タイプ");
@@ -69,7 +69,7 @@ TEST(FirstStart, NameACharacterAndFindHerAgain) {
     EXPECT_EQ(again.game().screen.GameScene, 1);
     EXPECT_EQ(again.game().log.entries[0].text, "旅の再開です....");
     again.FormClose();
-    EXPECT_EQ(Line(ReadFile(save), 28525), "10");  // ... and is current once loaded and saved again
+    EXPECT_EQ(Line(ReadFile(save), 28525), "10");
 }
 
 }  // namespace

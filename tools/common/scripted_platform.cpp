@@ -65,8 +65,17 @@ bool ScriptedPlatform::MusicFinished() {
     return ended;
 }
 
-bool ScriptedPlatform::Confirm(const std::string& text) {
+bool ScriptedPlatform::ClosesAt(const std::string& text) {
+    if (!closeWindowAt.empty() && text.find(closeWindowAt) != std::string::npos) windowClosed = true;
+    return windowClosed;
+}
+
+Answer ScriptedPlatform::Ask(const std::string& text) {
     questions.push_back(text);
+    if (ClosesAt(text)) {
+        Tell("ASK", text + " -> window closed");
+        return Answer::Closed;
+    }
     const bool queued = !answers.empty();
     bool answer = true;
     if (queued) {
@@ -74,13 +83,19 @@ bool ScriptedPlatform::Confirm(const std::string& text) {
         answers.pop_front();
     }
     Tell("ASK", text + (answer ? " -> yes" : " -> no") + (queued ? "" : " (none queued)"));
-    return answer;
+    return answer ? Answer::Yes : Answer::No;
 }
 
-void ScriptedPlatform::MessageBox(const std::string& text) {
+Answer ScriptedPlatform::Notify(const std::string& text) {
     messages.push_back(text);
-    Tell("MSG", text);
+    const bool closed = ClosesAt(text);
+    Tell("MSG", text + (closed ? " -> window closed" : ""));
+    return closed ? Answer::Closed : Answer::Yes;
 }
+
+bool ScriptedPlatform::Confirm(const std::string& text) { return Ask(text) == Answer::Yes; }
+
+void ScriptedPlatform::MessageBox(const std::string& text) { Notify(text); }
 
 HttpReply ScriptedPlatform::HttpGet(const std::string& url) {
     HttpReply reply;

@@ -36,6 +36,8 @@ public:
 
     bool Confirm(const std::string& text) override;
     void MessageBox(const std::string& text) override;
+    Answer Ask(const std::string& text) override;
+    Answer Notify(const std::string& text) override;
     HttpReply HttpGet(const std::string& url) override;
     HttpReply HttpPost(const std::string& url, const std::string& body) override;
     void ShowFrame(const Canvas& frame) override;
@@ -60,6 +62,10 @@ public:
     int musicStops = 0;
     bool musicEnded = false;                // set by the caller to report the end of the track
     std::deque<bool> answers;               // Confirm answers; none queued means "yes"
+    // The player closes the window at the first dialog whose text holds this; that dialog
+    // and every later one end unanswered, as the real window's do.
+    std::string closeWindowAt;
+    bool windowClosed = false;
     std::vector<std::string> questions;
     std::vector<std::string> messages;
     std::vector<std::string> urlsOpened;
@@ -72,6 +78,7 @@ public:
 
 private:
     void Tell(std::string_view kind, std::string_view detail);
+    bool ClosesAt(const std::string& text);
     void WriteCanvas(const std::filesystem::path& relative, int width, int height, uint32_t colour, bool jpeg);
 
     std::filesystem::path folder_;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "commands.h"
 #include "data/card_database.h"
@@ -41,10 +42,13 @@ int RunSave(Args args, std::ostream& out, std::ostream& err) {
     }
     tools::ScriptedPlatform platform(std::filesystem::current_path());
     auto game = std::make_unique<Game>(platform);
-    if (!ReadSaveText(bytes.str(), game->player)) {
+    std::vector<std::string> mended;
+    if (!ReadSaveText(bytes.str(), game->player, &mended)) {
         err << "kestrilon-data: " << file.string() << " is not a complete save file of " << kSaveLines << " lines\n";
         return 1;
     }
+    // What the game would clamp or repair on loading it.
+    for (const std::string& line : mended) err << "kestrilon-data: " << file.string() << " " << line << '\n';
     FillCardDatabase(*game);
     const PlayerState& p = game->player;
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "screens/menu.h"
+#include "menu/menu.h"
 
 namespace kestrilon::play {
 namespace {
@@ -47,7 +47,7 @@ TEST_F(SessionTest, TicksComeAtTheTimerIntervalOfPlayTime) {
 TEST_F(SessionTest, TheQuitQuestionClosesTheWindowAndRestartFindsThePlayer) {
     g.player.playerName = "Velna";
     g.frame.TitleState = 0;
-    OpenScreen(g, 2);
+    OpenScreen(g, Screen::QuitQuestion);
     Play({"click-item はい"});
     EXPECT_TRUE(session.closed());
     EXPECT_TRUE(Printed("WINDOW closed"));

@@ -1,9 +1,8 @@
-#include "screens/click_script.h"
+#include "menu/click_script.h"
 
-#include "books/gains.h"
+#include "menu/menu.h"
 #include "render/message_log.h"
 #include "render/pictures.h"
-#include "screens/menu.h"
 #include "state/game.h"
 #include "text/text.h"
 
@@ -44,7 +43,7 @@ void EndScript(Game& g) {
     for (std::string& line : g.script.lines) line.clear();
 }
 
-void RevealScriptLine(Game& g) {
+ScriptReward RevealScriptLine(Game& g) {
     // A queue filled with picture lines never empties (its last entry is kept), so one
     // click handles at most one queue's worth of them.
     for (int chained = 0; chained < kScriptLines; ++chained) {
@@ -65,25 +64,24 @@ void RevealScriptLine(Game& g) {
         if (StartsWith(head, "menu")) {
             const int screen = IntOr0(std::string_view(head).substr(4));
             EndScript(g);
-            OpenScreen(g, screen);
-            return;
+            OpenScreen(g, ScreenFromCode(screen));
+            return {};
         }
         if (StartsWith(head, "gold")) {
             const int amount = IntOr0(std::string_view(head).substr(4));
             RemoveScriptHead(g);
-            GainMoney(g, amount);
-            return;
+            return {ScriptReward::Kind::Money, amount};
         }
         if (StartsWith(head, "item")) {
             const int id = IntOr0(std::string_view(head).substr(4));
             RemoveScriptHead(g);
-            GainOneCard(g, id);
-            return;
+            return {ScriptReward::Kind::Card, id};
         }
         LogColour(g, head, g.script.storyColour);
         RemoveScriptHead(g);
-        return;
+        return {};
     }
+    return {};
 }
 
 }  // namespace kestrilon

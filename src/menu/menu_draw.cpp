@@ -5,9 +5,9 @@
 
 #include "data/card_database.h"
 #include "data/stats.h"
+#include "menu/menu.h"
 #include "render/colour.h"
 #include "render/pictures.h"
-#include "screens/menu.h"
 #include "state/game.h"
 #include "text/text.h"
 
@@ -43,8 +43,8 @@ int SlideStep(int from, int to, int s) {
     return d > 0 ? from + step : from - step;
 }
 
-void Slide(tmenu& item, int index, int screen) {
-    const int s = index == kHandItemFirst + 7 ? 8 : screen == 9 ? 4 : 2;
+void Slide(tmenu& item, int index, Screen screen) {
+    const int s = index == kHandItemFirst + 7 ? 8 : screen == Screen::DungeonHand ? 4 : 2;
     item.curX = SlideStep(item.curX, item.x, s);
     item.curY = SlideStep(item.curY, item.y, s);
 }
@@ -73,6 +73,17 @@ void DrawCardPicture(Game& g, const tmenu& item, const titem& card) {
     if (item.unaffordable == 0) return;
     for (int x = item.curX; x < item.curX + item.width; x += 2) cg.Line(x, item.curY, x, item.curY + item.height, 0);
     for (int y = item.curY; y < item.curY + item.height; y += 2) cg.Line(item.curX, y, item.curX + item.width, y, 0);
+}
+
+// A card drawn into a hand slot glows, fading as the slot's counter runs down.
+void DrawNewCardGlow(Game& g, const tmenu& item, int index) {
+    const int slot = index - kHandItemFirst;
+    if (slot < 0 || slot >= kHandSlots) return;
+    const bool fight = g.battle.battleOn >= 1;
+    int32_t& glow = (fight ? g.books.battleHand : g.books.dungeonHand)[static_cast<size_t>(slot)].glow;
+    if (glow <= 0) return;
+    --glow;
+    InnerFrame(g.layers.bak, item, 2, 3, ShiftColour(fight ? 0x221100 : 0x002200, 4 * glow));
 }
 
 void DrawCardMarks(Game& g, const tmenu& item, const titem& card) {
@@ -110,26 +121,17 @@ void DrawHandTexts(Game& g, const tmenu& item, const titem& card) {
         const int x = item.rightAlign == 1 ? item.curX + item.width - 8 - w : item.curX + (item.width - w) / 2;
         cg.Text(x, item.curY + 10, tag, small, tagColour);
     }
-    // Only the costs a card has are shown; most dungeon cards have none.
     std::string& mp = g.menus.textBuffer;
     std::string& tp = g.menus.textBuffer2;
-    mp.clear();
-    tp.clear();
-    if (card.mpCost > 0) {
-        mp = "MP -";
-        AppendInt(mp, card.mpCost);
-    }
-    if (card.tpCost > 0) {
-        tp = mp.empty() ? "TP -" : " TP -";
-        AppendInt(tp, card.tpCost);
-    }
-    if (mp.empty() && tp.empty()) return;
-    const int mpWidth = mp.empty() ? 0 : cg.TextWidth(mp, small);
-    const int total = mpWidth + (tp.empty() ? 0 : cg.TextWidth(tp, small));
-    const int x = item.curX + (item.width - total) / 2;
+    mp = "MP -";
+    AppendInt(mp, card.mpCost);
+    tp = " TP -";
+    AppendInt(tp, card.tpCost);
+    const int mpWidth = cg.TextWidth(mp, small);
+    const int x = item.curX + (item.width - mpWidth - cg.TextWidth(tp, small)) / 2;
     const int y = item.curY + item.height / 2 + 20;
-    if (!mp.empty()) cg.Text(x, y, mp, small, 0x9933CC);
-    if (!tp.empty()) cg.Text(x + mpWidth, y, tp, small, 0x88CC33);
+    cg.Text(x, y, mp, small, 0x9933CC);
+    cg.Text(x + mpWidth, y, tp, small, 0x88CC33);
 }
 
 void DrawDiscardCost(Game& g, const tmenu& item) {
@@ -157,27 +159,29 @@ void DrawCaption(Game& g, const tmenu& item) {
 void DrawItem(Game& g, int index) {
     tmenu& item = g.menus.items[static_cast<size_t>(index)];
     Bitmap& cg = g.layers.cg;
-    const int screen = g.screen.GameScene;
+    const Screen screen = g.screen.Current();
+    const bool hand = screen == Screen::DungeonHand;
     Slide(item, index, screen);
     cg.Rectangle({item.curX, item.curY, item.curX + item.width, item.curY + item.height}, kFramePen, 1, 0);
 
     const bool hasCard = item.card > 0 && CardDatabase::ValidId(item.card) && g.cards[item.card].Exists();
     const titem* card = hasCard ? &g.cards[item.card] : nullptr;
-    if (screen == 9 && g.menus.cardPictures && card) DrawCardPicture(g, item, *card);
+    if (hand && g.menus.cardPictures && card) DrawCardPicture(g, item, *card);
 
     if (Inside(item, g.input.ClickX, g.input.ClickY)) {
         g.menus.hovered = index;
         InnerFrame(g.layers.bak, item, 1, 3, HoverColour(g));
     }
-    if (screen == 9 && card) DrawCardMarks(g, item, *card);
-    if ((screen == 9 || screen == 10 || screen == 11) && card) DrawHandTexts(g, item, *card);
-    if (screen == 10 && card) DrawDiscardCost(g, item);
+    if (hand) DrawNewCardGlow(g, item, index);
+    if (hand && card) DrawCardMarks(g, item, *card);
+    if ((hand || screen == Screen::WalkMenu || screen == Screen::FightMenu) && card) DrawHandTexts(g, item, *card);
+    if (screen == Screen::WalkMenu && card) DrawDiscardCost(g, item);
 
     const int middle = item.curY + item.height / 2;
     CentredText(cg, item, middle + 20, item.description2, Sized(9), 0xDDDDDD);
     CentredText(cg, item, middle - 35, item.description1, Sized(8), 0xBBBBBB);
     CentredText(cg, item, middle + 35, item.rightText, Sized(9), 0xBBAACC);
-    if (screen == 12 && item.number > 0) {
+    if (screen == Screen::TargetChoice && item.number > 0) {
         std::string& number = g.menus.textBuffer;
         number = "No.";
         AppendInt(number, item.number);
@@ -190,8 +194,9 @@ void DrawCancelLabel(Game& g) {
     const int cancel = g.menus.cancelItem;
     if (cancel < 0 || !Placed(g, g.menus.items[static_cast<size_t>(cancel)])) return;
     const CancelLabel r = CancelLabelRect(g);
-    const bool over = r.Contains(g.input.ClickX, g.input.ClickY);
-    const Colour colour = g.screen.GameScene == 9 ? 0x666666 : 0x888888;
+    // A button under the pointer has it; the label lies over the buttons' lower edge.
+    const bool over = g.menus.hovered < 0 && r.Contains(g.input.ClickX, g.input.ClickY);
+    const Colour colour = g.screen.Current() == Screen::DungeonHand ? 0x666666 : 0x888888;
     std::string& label = g.menus.textBuffer;
     label = kCancelPrefix;
     label += g.menus.items[static_cast<size_t>(cancel)].caption;
@@ -209,7 +214,7 @@ CancelLabel CancelLabelRect(const Game& g) {
     label = kCancelPrefix;
     label += item.caption;
     const Size size = g.layers.cg.TextExtent(label, kCancelFont);
-    const bool hand = g.screen.GameScene == 9;
+    const bool hand = g.screen.Current() == Screen::DungeonHand;
     const int left = hand ? 450 : 798 - size.width;
     const int top = hand ? 385 : 585;
     return {left, top, left + size.width, top + size.height};
@@ -227,13 +232,14 @@ int MenuItemAt(const Game& g, int x, int y) {
 void MenuLeftClick(Game& g) {
     const int x = g.input.ClickX;
     const int y = g.input.ClickY;
-    // The label lies over the buttons; a click on it belongs to the cancel item alone.
-    if (CancelLabelRect(g).Contains(x, y)) {
-        RunItem(g, g.menus.cancelItem);
+    // The label lies over the lower edge of the buttons; it takes only the clicks that
+    // miss them.
+    const int item = MenuItemAt(g, x, y);
+    if (item >= 0) {
+        if (g.menus.items[static_cast<size_t>(item)].disabled != 1) RunItem(g, item);
         return;
     }
-    const int item = MenuItemAt(g, x, y);
-    if (item >= 0 && g.menus.items[static_cast<size_t>(item)].disabled != 1) RunItem(g, item);
+    if (CancelLabelRect(g).Contains(x, y)) RunItem(g, g.menus.cancelItem);
 }
 
 void DrawMenus(Game& g) {

@@ -1,0 +1,77 @@
+#pragma once
+// The builders, actions and hints of every screen, one file per screen or family; the
+// table in screen_table.cpp puts each under its screen.
+#include <string>
+
+#include "menu/screen_table.h"
+
+namespace kestrilon {
+
+struct Game;
+
+// main_menu.cpp
+void BuildMainMenu(Game& g);
+AfterAction RunMainMenu(Game& g, const tmenu& item);
+void MainMenuOpened(Game& g);
+
+// sub_menu.cpp: the sub menu and the quit question
+void BuildSubMenu(Game& g);
+AfterAction RunSubMenu(Game& g, const tmenu& item);
+void BuildQuitQuestion(Game& g);
+AfterAction RunQuitQuestion(Game& g, const tmenu& item);
+
+// options.cpp: options, sound volume, card pictures
+void BuildOptions(Game& g);
+AfterAction RunOptions(Game& g, const tmenu& item);
+void BuildSoundVolume(Game& g);
+AfterAction RunSoundVolume(Game& g, const tmenu& item);
+void BuildCardPictures(Game& g);
+AfterAction RunCardPictures(Game& g, const tmenu& item);
+
+// title.cpp
+void BuildTitleMenu(Game& g);
+AfterAction RunTitleMenu(Game& g, const tmenu& item);
+
+// book_edit.cpp: book editing, its card pop-up and the export options
+void BuildBookEdit(Game& g);
+void BuildCardActions(Game& g);
+void CardActionsOpened(Game& g);
+void BuildExportOptions(Game& g);
+AfterAction RunExportOptions(Game& g, const tmenu& item);
+
+// collection.cpp: shop, synthesis, altar
+void BuildShop(Game& g);
+void ShopOpened(Game& g);
+void BuildSynthesis(Game& g);
+void BuildAltar(Game& g);
+AfterAction RunCollectionScreen(Game& g, const tmenu& item);
+
+// dungeon_list.cpp: the four dungeon lists and the dungeon catalogue
+void BuildDungeonList(Game& g);
+void BuildRankingList(Game& g);
+void BuildOrbList(Game& g);
+void BuildCatalogueList(Game& g);
+AfterAction RunDungeonList(Game& g, const tmenu& item);
+AfterAction RunCatalogueList(Game& g, const tmenu& item);
+void BuildCatalogue(Game& g);
+AfterAction RunCatalogue(Game& g, const tmenu& item);
+
+// walk.cpp: the dungeon hand and the screens of the walk
+void BuildDungeonHand(Game& g);
+void DungeonHandOpened(Game& g);
+void BuildWalkMenu(Game& g);
+void BuildGameOver(Game& g);
+void BuildDungeonEscape(Game& g);
+// "【" + card + "】を捨てる" for the card chosen to discard; empty when there is none.
+std::string DiscardCaption(const Game& g);
+
+// fight.cpp
+void BuildFightMenu(Game& g);
+void BuildTargetChoice(Game& g);
+void BuildFightWon(Game& g);
+
+// score.cpp
+void BuildDungeonCleared(Game& g);
+void BuildScoreSent(Game& g);
+
+}  // namespace kestrilon
