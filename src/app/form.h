@@ -26,6 +26,8 @@ public:
     void cgMouseDown(int x, int y, MouseButton button);
     void cgMouseUp();
     void cgMouseMove(int x, int y);
+    // Wheel notches, positive away from the player; they scroll the ranking board.
+    void rank_listMouseWheel(int notches);
     void FormKeyDown(Key key);
     // Text typed while the name entry panel is shown.
     void name_lTextInput(std::string_view text);
