@@ -20,7 +20,7 @@ struct RankServerOptions {
     int threads = 8;
     std::string notice;             // a line for every player's log, sent before each board
     int timeoutSeconds = 5;         // reading a request, writing a reply, an idle connection
-    size_t maxBody = 8192;          // bytes; a full write with a long comment is under 7000
+    size_t maxBody = 8192;          // bytes; the longest write the game can send is under 3000
     bool logWrites = true;          // a log line per accepted write; refusals are always logged
 };
 

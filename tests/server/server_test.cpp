@@ -259,6 +259,16 @@ TEST_F(RankServerTest, MalformedRequestsAreRefusedAndNothingIsStored) {
     EXPECT_EQ(server_->Counts().writes, 0);
 }
 
+TEST_F(RankServerTest, LongestEntryTheGameCanSendIsTaken) {
+    trank longest = Entry("ABCDEFGHIJKLMNOP", 99999, RankScoreLimit(21));
+    for (int i = 0; i < 300; ++i) longest.comment += i % 2 ? "あ" : "a";
+    longest.comment = RankCleanText(longest.comment);
+    longest.clears = longest.ex = longest.level = longest.treasure = 999999999;
+    longest.date = "12/31";
+    ASSERT_EQ(Post("write&21", Body(longest))->status, 200);
+    EXPECT_EQ(BoardOf(21).at(0), longest);
+}
+
 TEST_F(RankServerTest, AddressOverItsRateIsToldToWait) {
     RankServerOptions options;
     options.ratePerMinute = 6;
