@@ -15,7 +15,12 @@ namespace {
 
 using namespace kestrilon;
 
-constexpr std::array<int, 20> kBattleKinds{0, 0, 0, 1, 5, 24, 26, 18, 213, 301, 306, 312, 16, 23, 252, 253, 140, 57, 3, 500};
+using enum EffectKind;
+
+constexpr std::array kBattleKinds{DamageNumber,     DamageNumber,    DamageNumber,     RedNumber,         MagentaNumber,
+                                  Miss,             Critical,        Label,            ResistanceLabel,   RisingGreenText,
+                                  RisingAquaText,   RisingRainbowText, RedCaption,     ElementCaption,    SmallRedFlash,
+                                  OrangeRing,       LightGreenBubbles, YellowBolt,     WhiteSquare,       ElementBurst};
 
 void FillBattleFrame(Game& g) {
     constexpr std::array<std::string_view, 7> kColours{"silver", "red", "green", "aqua3", "rainbow", "pink2", "gray"};
@@ -27,7 +32,7 @@ void FillBattleFrame(Game& g) {
         const int x = 120 + (i * 53) % 560;
         const int y = 80 + (i * 37) % 300;
         if (i % 20 == 19)
-            SpawnMover(g, 630, 310, x, y, i % 40 == 19 ? 552 : 553);
+            SpawnMover(g, 630, 310, x, y, i % 40 == 19 ? BulletTracer : ArrowTracer);
         else
             SpawnEffect(g, x, y, kBattleKinds[static_cast<size_t>(i % 20)], i % 20 == 19 ? "2" : std::to_string(i * 13));
     }

@@ -20,7 +20,7 @@ TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormCreate() {
     Game& g = *game_;
-    g.rng.Seed(os_.ClockSeed());
+    g.Seed(os_.ClockSeed());
 
     Layers& l = g.layers;
     const auto title = os_.ProgramFolder() / "cg" / "title.bmp";
@@ -49,7 +49,6 @@ void TForm1::FormCreate() {
     };
 
     g.frame.timerInterval = 90;
-    g.frame.NextRateCheck = os_.Now() + 1.0;
     created_ = true;
 }
 

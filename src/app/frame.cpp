@@ -22,7 +22,7 @@ void ComposeTitleFrame(Game& g) {
     // The surface needs no clearing: the full-screen background copy covers every pixel.
     l.bak.Clear(0);
     l.cg.Copy(l.LayerTable[kLayerBackground], 0, 0, kScreenWidth, kScreenHeight);
-    if (g.frame.TitleState == -2) {
+    if (g.frame.TitleState == TitleCode(TitleState::Splash)) {
         const Font font{.size = 20, .bold = true};
         const Size size = l.cg.TextExtent(kSplashText, font);
         l.cg.Text(400 - size.width / 2, 300 - size.height / 2, kSplashText, font, Rgb(255, 255, 255));
@@ -33,14 +33,14 @@ void ComposeTitleFrame(Game& g) {
 void DrawZoomLayer(Game& g) {
     FrameState& f = g.frame;
     const Bitmap& picture = g.layers.LayerTable[kLayerZoom];
-    if (f.ZoomMode == 1) {
+    if (f.ZoomMode == ZoomStage::StartGrowing) {
         f.ZoomSize = 80;
-        f.ZoomMode = 2;
-    } else if (f.ZoomMode == 100) {
+        f.ZoomMode = ZoomStage::Growing;
+    } else if (f.ZoomMode == ZoomStage::StartLeaving) {
         f.ZoomSize = 80;
-        f.ZoomMode = 101;
+        f.ZoomMode = ZoomStage::Leaving;
     }
-    if (f.ZoomMode == 2) {
+    if (f.ZoomMode == ZoomStage::Growing) {
         const int d = 200 - f.ZoomSize;
         if (d >= 1)
             f.ZoomSize += std::max(1, d / 2);
@@ -48,14 +48,14 @@ void DrawZoomLayer(Game& g) {
             f.ZoomSize = 200;
         const int s = f.ZoomSize;
         g.layers.bak.Stretch(picture, {500 - s, 200 - s, 500 + s, 200 + s});
-    } else if (f.ZoomMode == 101) {
+    } else if (f.ZoomMode == ZoomStage::Leaving) {
         const int d = 800 - f.ZoomSize;
         if (d >= 1) {
             f.ZoomSize += std::max(1, d / 2);
             g.layers.bak.Stretch(picture, {300, f.ZoomSize - 200, 700, f.ZoomSize + 200});
         } else {
             f.ZoomSize = 800;
-            f.ZoomMode = 0;
+            f.ZoomMode = ZoomStage::Off;
         }
     }
 }
@@ -64,8 +64,8 @@ void Shake(Game& g) {
     FrameState& f = g.frame;
     if (f.ShakeCounter < 1) return;
     f.ShakeCounter -= f.ShakeCounter / 2 + 1;
-    const int dx = g.Roll(9) - 4;
-    const int dy = g.Roll(5) - 2;
+    const int dx = g.looks.Roll(9) - 4;
+    const int dy = g.looks.Roll(5) - 2;
     Bitmap& cg = g.layers.cg;
     // Only the vertical offset moves the picture; dx changes how much of the right edge is copied.
     cg.Copy(cg, 0, dy, kScreenWidth + dx, kScreenHeight + dy, 0, 0);
@@ -90,7 +90,7 @@ void ComposeFrame(Game& g) {
     FrameState& f = g.frame;
     ++f.FramesThisSecond;
     if (++f.FrameTick > 999) f.FrameTick = 0;
-    if (f.TitleState <= -1) {
+    if (f.TitleState <= TitleCode(TitleState::Picture)) {
         ComposeTitleFrame(g);
         return;
     }
@@ -124,14 +124,14 @@ void FrameTickStep(Game& g) {
 void ZoomPictureLoad(Game& g, std::string_view name) {
     FrameState& f = g.frame;
     if (!name.empty() && name != "not") {
-        f.ZoomMode = 1;
+        f.ZoomMode = ZoomStage::StartGrowing;
         Bitmap& zoom = g.layers.LayerTable[kLayerZoom];
         ++g.layers.diskLoads;
         zoom.LoadFile(g.os.ProgramFolder() / "cg" / std::filesystem::path(std::string(name)));
         zoom.SetTransparent(false);
         return;
     }
-    if (f.ZoomMode >= 1 && f.ZoomMode <= 99) f.ZoomMode = 100;
+    if (f.ZoomMode == ZoomStage::StartGrowing || f.ZoomMode == ZoomStage::Growing) f.ZoomMode = ZoomStage::StartLeaving;
 }
 
 void StartShake(Game& g, int strength) { g.frame.ShakeCounter = strength; }

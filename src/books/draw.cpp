@@ -16,7 +16,7 @@
 namespace kestrilon {
 namespace {
 
-constexpr int kRedBanner = 505;  // big red caption that drifts upwards
+constexpr EffectKind kRedBanner = EffectKind::RedBanner;  // big red caption that drifts upwards
 
 bool CanDraw(const Game& g) { return g.dungeon.entered >= 1 && g.books.runEndedByExhaustion == 0; }
 

@@ -19,8 +19,8 @@
 namespace kestrilon {
 namespace {
 
-constexpr int kScoreEffect = 20;
-constexpr int kLevelUpEffect = 254;
+constexpr EffectKind kScoreEffect = EffectKind::SinkingText;
+constexpr EffectKind kLevelUpEffect = EffectKind::GoldBandWithText;
 constexpr int kStaggerStep = 30;
 constexpr int kStaggerLimit = 150;
 
@@ -62,7 +62,7 @@ int HeldCount(const Game& g, const std::array<CardReference, N>& cards) {
 bool ScoreEffectActive(const Game& g) {
     const EffectTable& fx = g.effects;
     for (int s = 0; s < kEffectSlots; ++s) {
-        if (fx.timer[static_cast<size_t>(s)] >= 1 && fx.kind[static_cast<size_t>(s)] == kScoreEffect) return true;
+        if (fx.timer[static_cast<size_t>(s)] >= 1 && fx.kind[static_cast<size_t>(s)] == KindCode(kScoreEffect)) return true;
     }
     return false;
 }

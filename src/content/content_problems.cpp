@@ -45,8 +45,8 @@ bool ActionKnown(CardKind kind, int32_t action) {
 }
 
 bool Drawn(int32_t effect) {
-    const std::span<const int> kinds = DrawnEffectKinds();
-    return effect == 0 || std::binary_search(kinds.begin(), kinds.end(), effect);
+    const std::span<const EffectKind> kinds = DrawnEffectKinds();
+    return effect == 0 || std::binary_search(kinds.begin(), kinds.end(), ToEffectKind(effect));
 }
 
 bool NamesACard(int32_t id) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #include "gfx/image_file.h"
 #include "gfx/text_engine.h"
@@ -56,6 +55,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept {
         transparent_ = std::exchange(other.transparent_, false);
         surface_ = std::exchange(other.surface_, nullptr);
         cr_ = std::exchange(other.cr_, nullptr);
+        fillRuns_ = std::move(other.fillRuns_);
     }
     return *this;
 }
@@ -191,8 +191,7 @@ void Canvas::Draw(const Canvas& src, int dx, int dy) {
     }
 }
 
-template <class Op>
-void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
+void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey) {
     if (src.Empty() || Empty() || &src == this || dst.Width() <= 0 || dst.Height() <= 0 || srcRect.Width() <= 0 ||
         srcRect.Height() <= 0)
         return;
@@ -200,7 +199,7 @@ void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
     const int fromStride = src.Stride();
     uint32_t* to = Data();
     const int toStride = Stride();
-    const bool keyed = src.transparent_;
+    const bool keyed = honourKey && src.transparent_;
     const uint32_t key = ToPixel(src.KeyColour());
     const int x0 = std::max(dst.left, 0), x1 = std::min(dst.right, width_);
     const int y0 = std::max(dst.top, 0), y1 = std::min(dst.bottom, height_);
@@ -212,13 +211,17 @@ void Canvas::StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op) {
         for (int x = x0; x < x1; ++x) {
             const int sx = srcRect.left + static_cast<int>(static_cast<int64_t>(x - dst.left) * srcRect.Width() / dst.Width());
             if (sx < 0 || sx >= src.width_) continue;
-            if (!keyed || s[sx] != key) op(d[x], s[sx]);
+            if (!keyed || s[sx] != key) d[x] = s[sx];
         }
     }
 }
 
 void Canvas::Stretch(const Canvas& src, Rect dst, Rect srcRect) {
-    StretchPixels(src, dst, srcRect, [](uint32_t& d, uint32_t s) { d = s; });
+    StretchPixels(src, dst, srcRect, true);
+}
+
+void Canvas::StretchCopy(const Canvas& src, Rect dst) {
+    StretchPixels(src, dst, {0, 0, src.Width(), src.Height()}, false);
 }
 
 void Canvas::OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx, int sy) {
@@ -303,31 +306,73 @@ void Canvas::FloodFill(int x, int y, Colour c) {
     const uint32_t target = data[static_cast<size_t>(y) * stride + x];
     const uint32_t fill = ToPixel(c);
     if (target == fill) return;
-    std::vector<Point> stack{{x, y}};
-    while (!stack.empty()) {
-        Point p = stack.back();
-        stack.pop_back();
-        uint32_t* row = data + static_cast<size_t>(p.y) * stride;
-        if (row[p.x] != target) continue;
-        int left = p.x, right = p.x;
-        while (left > 0 && row[left - 1] == target) --left;
-        while (right < width_ - 1 && row[right + 1] == target) ++right;
-        for (int i = left; i <= right; ++i) {
-            row[i] = fill;
-            if (p.y > 0 && row[i - stride] == target) stack.push_back({i, p.y - 1});
-            if (p.y < height_ - 1 && row[i + stride] == target) stack.push_back({i, p.y + 1});
+    // A run is filled as soon as it is found, whole, so the runs found in one row are kept apart
+    // by pixels of other colours: no row yields more than (width + 1) / 2 of them.
+    const size_t capacity = static_cast<size_t>(height_) * static_cast<size_t>((width_ + 1) / 2);
+    if (fillRuns_.size() < capacity) fillRuns_.resize(capacity);
+    size_t pending = 0;
+    auto claim = [&](int row, int from) {
+        uint32_t* pixels = data + static_cast<size_t>(row) * stride;
+        int left = from, right = from;
+        while (left > 0 && pixels[left - 1] == target) --left;
+        while (right < width_ - 1 && pixels[right + 1] == target) ++right;
+        std::fill(pixels + left, pixels + right + 1, fill);
+        fillRuns_[pending++] = {row, left, right};
+        return right;
+    };
+    claim(y, x);
+    while (pending > 0) {
+        const FillRun run = fillRuns_[--pending];
+        for (const int row : {run.y - 1, run.y + 1}) {
+            if (row < 0 || row >= height_) continue;
+            const uint32_t* pixels = data + static_cast<size_t>(row) * stride;
+            for (int i = run.left; i <= run.right; ++i)
+                if (pixels[i] == target) i = claim(row, i);
         }
     }
 }
 
 void Canvas::Text(int x, int y, std::string_view text, const Font& font, Colour c, int64_t background) {
-    cairo_t* cr = Context();
-    if (!cr || text.empty()) return;
+    if (Empty() || text.empty()) return;
     if (background >= 0) {
         const Size size = TextExtent(text, font);
         Fill({x, y, x + size.width, y + size.height}, static_cast<Colour>(background));
     }
-    DrawTextLayout(cr, x, y, text, font, RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0);
+    const TextCoverage ink = TextInk(text, font);
+    BlendCoverage(ink.data, ink.stride, ink.runs, x + ink.x, y + ink.y, c);
+}
+
+void Canvas::BlendCoverage(const uint8_t* coverage, int stride, std::span<const CoverageRun> runs, int x, int y,
+                           Colour c) {
+    if (!coverage || Empty()) return;
+    uint32_t* data = Data();
+    const int pixelStride = Stride();
+    // Red and blue travel together in two 16-bit lanes of one word, green on its own: every
+    // product stays below 255 * 255, so the lanes never carry into each other.
+    const uint32_t pen = ToPixel(c);
+    const uint32_t penRedBlue = pen & 0x00FF00FFu;
+    const uint32_t penGreen = (pen >> 8) & 0xFFu;
+    for (const CoverageRun& run : runs) {
+        const int row = y + run.row;
+        if (row < 0 || row >= height_) continue;
+        const int x0 = std::max(x + run.left, 0);
+        const int x1 = std::min(x + run.left + run.length, width_);
+        const uint8_t* cover = coverage + static_cast<size_t>(run.row) * stride + (x0 - x);
+        uint32_t* out = data + static_cast<size_t>(row) * pixelStride + x0;
+        // Each channel moves toward the colour by the coverage, as Cairo's OVER draws onto an
+        // opaque surface, rounded to the nearest: (v + 127) / 255 taken as (v' + (v' >> 8)) >> 8
+        // with v' = v + 128.
+        for (int i = 0; i < x1 - x0; ++i) {
+            const uint32_t a = cover[i];
+            const uint32_t keep = 255 - a;
+            const uint32_t p = out[i];
+            uint32_t redBlue = penRedBlue * a + (p & 0x00FF00FFu) * keep + 0x00800080u;
+            redBlue = ((redBlue + ((redBlue >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+            uint32_t green = penGreen * a + ((p >> 8) & 0xFFu) * keep + 0x80u;
+            green = (green + (green >> 8)) >> 8;
+            out[i] = kOpaque | redBlue | (green << 8);
+        }
+    }
 }
 
 Size Canvas::TextExtent(std::string_view text, const Font& font) const { return MeasureText(text, font); }

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 typedef struct _cairo_surface cairo_surface_t;
 typedef struct _cairo cairo_t;
@@ -41,6 +42,13 @@ struct Point {
 struct Size {
     int width = 0;
     int height = 0;
+};
+
+// A stretch of one row of a coverage mask: row, first column and length.
+struct CoverageRun {
+    uint16_t row;
+    uint16_t left;
+    uint16_t length;
 };
 
 struct Rect {
@@ -94,6 +102,8 @@ public:
     // transparent source keeps its key-coloured pixels out.
     void Stretch(const Canvas& src, Rect dst, Rect srcRect);
     void Stretch(const Canvas& src, Rect dst) { Stretch(src, dst, {0, 0, src.Width(), src.Height()}); }
+    // Stretch of the whole source that copies every pixel as it is, key colour included.
+    void StretchCopy(const Canvas& src, Rect dst);
     // Bitwise OR of the source pixels onto this canvas (key-coloured pixels of a
     // transparent source are skipped).
     void OrCombine(const Canvas& src, int dx, int dy, int w, int h, int sx = 0, int sy = 0);
@@ -104,7 +114,8 @@ public:
     // Outline in pen colour; filled with the brush colour unless brush is negative.
     void Ellipse(Rect r, Colour pen, int penWidth = 1, int64_t brush = -1);
     void Rectangle(Rect r, Colour pen, int penWidth = 1, int64_t brush = -1);
-    // Flood fill of the area of the colour at (x, y).
+    // Flood fill of the area of the colour at (x, y). Its bookkeeping is allocated on the first
+    // fill of a canvas of this size, so filling every frame allocates nothing.
     void FloodFill(int x, int y, Colour c);
 
     // Text with its top-left corner at (x, y); a non-negative background fills the text's box.
@@ -122,16 +133,27 @@ public:
 
 private:
     void Release();
-    // Nearest-pixel scaling of srcRect onto dst, combining each pixel with op(dst, src).
-    template <class Op>
-    void StretchPixels(const Canvas& src, Rect dst, Rect srcRect, Op op);
+    // Nearest-pixel scaling of srcRect onto dst; with honourKey the key-coloured pixels of a
+    // transparent source are left out.
+    void StretchPixels(const Canvas& src, Rect dst, Rect srcRect, bool honourKey);
     cairo_t* Context();
+    // Moves each pixel under the runs of a coverage mask placed at (x, y) toward c by the
+    // coverage byte given for it.
+    void BlendCoverage(const uint8_t* coverage, int stride, std::span<const CoverageRun> runs, int x, int y, Colour c);
+
+    // A run of a row the flood fill has filled and whose rows above and below are still to look at.
+    struct FillRun {
+        int y;
+        int left;
+        int right;
+    };
 
     int width_ = 0;
     int height_ = 0;
     bool transparent_ = false;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
+    std::vector<FillRun> fillRuns_;
 };
 
 using Bitmap = Canvas;

@@ -12,6 +12,7 @@ Colour ShiftColour(Colour colour, int amount);
 
 // Log colour codes: 301..328 for the named colours, 4 for anything else.
 constexpr int kDefaultColourCode = 4;
+constexpr int kRainbowCode = 312;
 int ColourCode(std::string_view colourName);
 // The colour of a code at a blinking phase; fixed colours ignore the phase. The phase is
 // reduced by the code's own palette length (10, 8 or 12).

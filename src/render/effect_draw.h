@@ -23,7 +23,7 @@ struct EffectSlot {
     int& param1() const { return g.effects.param1[static_cast<size_t>(slot)]; }
     int& param2() const { return g.effects.param2[static_cast<size_t>(slot)]; }
     int& timer() const { return g.effects.timer[static_cast<size_t>(slot)]; }
-    int kind() const { return g.effects.kind[static_cast<size_t>(slot)]; }
+    EffectKind kind() const { return ToEffectKind(g.effects.kind[static_cast<size_t>(slot)]); }
     std::string_view text() const { return g.effects.text[static_cast<size_t>(slot)]; }
     // Ends the effect once its last step has been drawn.
     void EndAt(int lastStep) const {
@@ -40,7 +40,7 @@ enum class Look : uint8_t {
 };
 
 struct Recipe {
-    int16_t kind;
+    EffectKind kind;
     Look look;
     Colour colour;
     uint8_t size;   // radius or half-length in pixels
@@ -64,8 +64,8 @@ bool DrawOverlayKind(const EffectSlot& e);
 // A caption in the Mincho face across the screen's middle, fading by fadePerStep a step.
 void DrawBigCaption(const EffectSlot& e, Colour base, int fadePerStep);
 
-bool IsFixedKind(int kind);
-bool IsShapeKind(int kind);
-bool IsOverlayKind(int kind);
+bool IsFixedKind(EffectKind kind);
+bool IsShapeKind(EffectKind kind);
+bool IsOverlayKind(EffectKind kind);
 
 }  // namespace kestrilon

@@ -154,7 +154,7 @@ void DrawLines(Canvas& c, const Moment& m, Look look, int size, int count, const
             std::array<Point, 16> points;
             const int n = std::clamp(count, 2, 15);
             for (int k = 0; k <= n; ++k) {
-                const int jitter = k == 0 || k == n ? 0 : e.g.Roll(size / 2 + 1) - size / 4;
+                const int jitter = k == 0 || k == n ? 0 : e.g.looks.Roll(size / 2 + 1) - size / 4;
                 points[static_cast<size_t>(k)] = {p.x + jitter, p.y - 2 * size + 2 * size * k / n};
             }
             c.Polyline(std::span<const Point>(points.data(), static_cast<size_t>(n + 1)), m.colour, 2);
@@ -279,7 +279,7 @@ void DrawLook(const EffectSlot& e, Look look, Colour colour, int size, int steps
     m.step = e.step;
     m.steps = last;
     m.progress = std::clamp((e.step - 2) / static_cast<double>(last - 2 > 0 ? last - 2 : 1), 0.0, 1.0);
-    m.seed = e.slot * 37 + e.kind() * 11;
+    m.seed = e.slot * 37 + KindCode(e.kind()) * 11;
     m.colour = Dimmed(colour, 256 - std::min(e.step, last) * 140 / last);
     count = std::max(count, 1);
     Canvas& c = e.bak();

@@ -8,6 +8,8 @@
 namespace kestrilon {
 namespace {
 
+using enum EffectKind;
+
 constexpr std::string_view kMiss = "M i s s";
 constexpr std::string_view kCritical = "CRITICAL!";
 
@@ -43,27 +45,27 @@ int DamageNumberSize(const Game& g, std::string_view text) {
     return size;
 }
 
-void RainbowText(const EffectSlot& e) {
+void DrawRainbowText(const EffectSlot& e) {
     const Font font = Gothic(10);
     const Size extent = e.cg().TextExtent(e.text(), font);
     const int left = e.x() - extent.width / 2;
     const int top = e.y() - extent.height / 2;
     e.cg().Text(left + 1, top + 1, e.text(), font, 0x555555);
-    e.cg().Text(left, top, e.text(), font, CodeColour(312, e.step % 12));
+    e.cg().Text(left, top, e.text(), font, CodeColour(kRainbowCode, e.step % 12));
     if (e.step >= 34) {
         e.g.effects.text[static_cast<size_t>(e.slot)].clear();
         e.timer() = 0;
     }
 }
 
-void TinyText(const EffectSlot& e) {
+void DrawTinyText(const EffectSlot& e) {
     static constexpr std::array<Colour, 8> kPale{0xFFFFDD, 0xFFDDBB, 0xDDBB99, 0xBB9977,
                                                  0x997755, 0xBB9977, 0xDDBB99, 0xFFDDBB};
     e.bak().Text(e.x(), e.y(), e.text(), Font{kGothic, 6, false, false}, kPale[static_cast<size_t>(e.step % 8)]);
     e.EndAt(70);
 }
 
-void SlidingBackground(const EffectSlot& e) {
+void DrawSlidingBackground(const EffectSlot& e) {
     const int t = e.step;
     const int move = t <= 1 ? -40 : t <= 3 ? -30 : t <= 5 ? -20 : t <= 7 ? -10 : t <= 13 ? -5
                    : t <= 16 ? 2 : t <= 18 ? 5 : t <= 21 ? 12 : 22;
@@ -74,7 +76,7 @@ void SlidingBackground(const EffectSlot& e) {
     e.EndAt(30);
 }
 
-void MulticolourText(const EffectSlot& e) {
+void DrawMulticolourText(const EffectSlot& e) {
     static constexpr std::array<Colour, 10> kCycle{0x0000FF, 0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000,
                                                    0xFF00FF, 0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF};
     const Font font = Gothic(13, true);
@@ -84,7 +86,7 @@ void MulticolourText(const EffectSlot& e) {
     e.EndAt(50);
 }
 
-void RedCaption(const EffectSlot& e) {
+void DrawRedCaption(const EffectSlot& e) {
     Colour colour = 0x7070FF;
     if (e.step > 35) colour = 0x5050DD;
     if (e.step > 45) colour = 0x3030BB;
@@ -97,7 +99,7 @@ void RedCaption(const EffectSlot& e) {
     e.EndAt(82);
 }
 
-void Label(const EffectSlot& e) {
+void DrawLabel(const EffectSlot& e) {
     static constexpr std::array<Colour, 7> kFade{0xBB99DD, 0x9977BB, 0x775599, 0x553377,
                                                  0x331155, 0x110033, 0x110033};
     const Colour colour = e.step <= 35 ? 0xD6ACFF : kFade[static_cast<size_t>(std::min(e.step - 36, 6))];
@@ -106,7 +108,7 @@ void Label(const EffectSlot& e) {
     e.EndAt(42);
 }
 
-void TurnKillCaption(const EffectSlot& e) {
+void DrawBlinkingRedCaption(const EffectSlot& e) {
     static constexpr std::array<int, 6> kRed{0xDD, 0xBB, 0x99, 0x77, 0x55, 0x33};
     int red = 0xFF;
     if (e.step > 30) red = kRed[static_cast<size_t>(std::min((e.step - 31) / 9, 5))];
@@ -117,7 +119,7 @@ void TurnKillCaption(const EffectSlot& e) {
     e.EndAt(82);
 }
 
-void AttributeCaption(const EffectSlot& e) {
+void DrawElementCaption(const EffectSlot& e) {
     Colour colour = ElementColour(e.g.battle.chainElement);
     if (e.step > 60) colour = ShiftColour(colour, 300 - 5 * e.step);
     const Font font = Gothic(11, true);
@@ -125,7 +127,7 @@ void AttributeCaption(const EffectSlot& e) {
     e.EndAt(82);
 }
 
-void Miss(const EffectSlot& e) {
+void DrawMiss(const EffectSlot& e) {
     e.y() -= e.bounce;
     const Font font = Gothic(9);
     Shadowed(e.bak(), e.x() + 35 - e.bak().TextWidth(kMiss, font) / 2, e.y() - 20, kMiss, font,
@@ -133,11 +135,11 @@ void Miss(const EffectSlot& e) {
     e.EndAt(42);
 }
 
-void Critical(const EffectSlot& e) {
+void DrawCritical(const EffectSlot& e) {
     e.y() += e.bounce;
     const Font font = Gothic(9, true);
     e.bak().Text(e.x() - 25 - e.bak().TextWidth(kCritical, font) / 2, e.y() - 15, kCritical, font,
-                 ShiftColour(0x00DDFF, e.g.Roll(30) - 10 * e.step + 20));
+                 ShiftColour(0x00DDFF, e.g.looks.Roll(30) - 10 * e.step + 20));
     e.EndAt(22);
 }
 
@@ -153,7 +155,8 @@ void FloatingText(const EffectSlot& e) {
     const Font font = Gothic(10);
     const int top = e.y() - e.step;
     e.cg().Text(e.x() + 1, top + 1, e.text(), font, 0x555555);
-    e.cg().Text(e.x(), top, e.text(), font, CodeColour(e.kind(), e.step));
+    // A rising text's kind number is the log colour code whose palette it blinks in.
+    e.cg().Text(e.x(), top, e.text(), font, CodeColour(KindCode(e.kind()), e.step));
     if (top < -9) e.timer() = 0;
 }
 
@@ -178,41 +181,42 @@ void DrawBigCaption(const EffectSlot& e, Colour base, int fadePerStep) {
     e.EndAt(35);
 }
 
-bool IsFixedKind(int kind) {
-    return (kind >= 0 && kind <= 2) || (kind >= 5 && kind <= 8) || kind == 16 || kind == 18 ||
-           (kind >= 22 && kind <= 24) || kind == 26 || (kind >= 97 && kind <= 100) ||
-           (kind >= 212 && kind <= 216) || (kind >= 301 && kind <= 312) || kind == 400;
+bool IsFixedKind(EffectKind kind) {
+    return (kind >= DamageNumber && kind <= RainbowText) || (kind >= MagentaNumber && kind <= MulticolourText) ||
+           kind == RedCaption || kind == Label || (kind >= BlinkingRedCaption && kind <= Miss) || kind == Critical ||
+           (kind >= MintNumber && kind <= MintNumber4) || (kind >= WeaknessLabel && kind <= Label4) ||
+           (kind >= RisingGreenText && kind <= RisingRainbowText) || kind == WhiteBigCaption;
 }
 
 bool DrawFixedKind(const EffectSlot& e) {
-    const int kind = e.kind();
-    if (kind >= 97 && kind <= 100) {
+    const EffectKind kind = e.kind();
+    if (kind >= MintNumber && kind <= MintNumber4) {
         NumberLabel(e);
         return true;
     }
     // The resistance and weakness labels read like the plain label.
-    if ((kind >= 212 && kind <= 216) || kind == 18) {
-        Label(e);
+    if ((kind >= WeaknessLabel && kind <= Label4) || kind == Label) {
+        DrawLabel(e);
         return true;
     }
-    if (kind >= 301 && kind <= 312) {
+    if (kind >= RisingGreenText && kind <= RisingRainbowText) {
         FloatingText(e);
         return true;
     }
     switch (kind) {
-        case 0: NumberPopup(e, kWhiteNumber, DamageNumberSize(e.g, e.text())); return true;
-        case 1: NumberPopup(e, kRedNumber, 8); return true;
-        case 2: RainbowText(e); return true;
-        case 5: NumberPopup(e, kMagentaNumber, 8); return true;
-        case 6: TinyText(e); return true;
-        case 7: SlidingBackground(e); return true;
-        case 8: MulticolourText(e); return true;
-        case 16: RedCaption(e); return true;
-        case 22: TurnKillCaption(e); return true;
-        case 23: AttributeCaption(e); return true;
-        case 24: Miss(e); return true;
-        case 26: Critical(e); return true;
-        case 400: DrawBigCaption(e, 0xFFFFFF, 7); return true;
+        case DamageNumber: NumberPopup(e, kWhiteNumber, DamageNumberSize(e.g, e.text())); return true;
+        case RedNumber: NumberPopup(e, kRedNumber, 8); return true;
+        case RainbowText: DrawRainbowText(e); return true;
+        case MagentaNumber: NumberPopup(e, kMagentaNumber, 8); return true;
+        case TinyText: DrawTinyText(e); return true;
+        case SlidingBackground: DrawSlidingBackground(e); return true;
+        case MulticolourText: DrawMulticolourText(e); return true;
+        case RedCaption: DrawRedCaption(e); return true;
+        case BlinkingRedCaption: DrawBlinkingRedCaption(e); return true;
+        case ElementCaption: DrawElementCaption(e); return true;
+        case Miss: DrawMiss(e); return true;
+        case Critical: DrawCritical(e); return true;
+        case WhiteBigCaption: DrawBigCaption(e, 0xFFFFFF, 7); return true;
         default: return false;
     }
 }

@@ -8,17 +8,27 @@
 namespace kestrilon {
 namespace {
 
+using enum EffectKind;
+
 // A kind nobody draws would otherwise hold its slot for ever.
 constexpr int kUndrawnKindSteps = 60;
-constexpr int kLastMainPassKind = 467;
-constexpr int kFirstOverlayKind = 500;
+// The effect pass leaves the kinds after this one to the overlay pass.
+constexpr EffectKind kLastMainPassKind = PaleBlueRays;
+constexpr EffectKind kFirstOverlayKind = ElementBurst;
 
 size_t AdvanceRing(EffectTable& fx) {
     fx.ring = fx.ring >= kEffectSlots - 1 ? 0 : fx.ring + 1;
     return static_cast<size_t>(fx.ring);
 }
 
-bool HalfSpeed(int kind) { return kind == 2 || kind == 4 || (kind >= 301 && kind <= 312); }
+bool HalfSpeed(EffectKind kind) {
+    return kind == RainbowText || kind == RisingNumber || (kind >= RisingGreenText && kind <= RisingRainbowText);
+}
+
+// Kinds whose playing slot a SpawnEffect may not take.
+bool RefusesSpawns(EffectKind kind) {
+    return kind == DamageNumber || kind == RisingNumber || kind == Hold || kind == PinkOrbs;
+}
 
 int Bounce(int step) {
     switch (step) {
@@ -41,7 +51,7 @@ void DrawEffects(Game& g) {
     for (int i = 0; i < kEffectSlots; ++i) {
         const size_t s = static_cast<size_t>(i);
         if (fx.timer[s] <= 0) continue;
-        const int kind = fx.kind[s];
+        const EffectKind kind = ToEffectKind(fx.kind[s]);
         fx.timer[s] += HalfSpeed(kind) ? g.frame.FrameTick % 2 : 1;
         const EffectSlot e{g, i, fx.timer[s], Bounce(fx.timer[s])};
         if (kind > kLastMainPassKind) continue;
@@ -53,9 +63,10 @@ void DrawOverlayEffects(Game& g) {
     EffectTable& fx = g.effects;
     for (int i = 0; i < kEffectSlots; ++i) {
         const size_t s = static_cast<size_t>(i);
-        if (fx.timer[s] <= 0 || fx.kind[s] <= kLastMainPassKind) continue;
+        const EffectKind kind = ToEffectKind(fx.kind[s]);
+        if (fx.timer[s] <= 0 || kind <= kLastMainPassKind) continue;
         const EffectSlot e{g, i, fx.timer[s], Bounce(fx.timer[s])};
-        if (fx.kind[s] >= kFirstOverlayKind && DrawOverlayKind(e)) continue;
+        if (kind >= kFirstOverlayKind && DrawOverlayKind(e)) continue;
         if (e.step >= kUndrawnKindSteps) fx.timer[s] = -1;
     }
 }
@@ -69,30 +80,29 @@ int CharCount(std::string_view text) {
     return count;
 }
 
-void SpawnEffect(Game& g, int x, int y, int kind, std::string_view text) {
+void SpawnEffect(Game& g, int x, int y, EffectKind kind, std::string_view text) {
     EffectTable& fx = g.effects;
     const size_t s = AdvanceRing(fx);
-    const int playing = fx.timer[s] >= 1 ? fx.kind[s] : -1;
-    if (playing == 0 || playing == 4 || playing == 173 || playing == 177) return;
+    if (fx.timer[s] >= 1 && RefusesSpawns(ToEffectKind(fx.kind[s]))) return;
     fx.timer[s] = 1;
     fx.x[s] = fx.fromX[s] = x;
     fx.y[s] = fx.fromY[s] = y;
     fx.param1[s] = fx.param2[s] = 0;
-    fx.kind[s] = kind;
+    fx.kind[s] = KindCode(kind);
     fx.text[s].assign(text);
     fx.particles[s][0] = 0;
 }
 
-void SpawnMover(Game& g, int fromX, int fromY, int toX, int toY, int kind) {
+void SpawnMover(Game& g, int fromX, int fromY, int toX, int toY, EffectKind kind) {
     EffectTable& fx = g.effects;
     const size_t s = AdvanceRing(fx);
-    if (fx.timer[s] >= 1 && fx.kind[s] == 173) return;
+    if (fx.timer[s] >= 1 && ToEffectKind(fx.kind[s]) == Hold) return;
     fx.timer[s] = 1;
     fx.x[s] = toX;
     fx.y[s] = toY;
     fx.fromX[s] = fx.param1[s] = fromX;
     fx.fromY[s] = fx.param2[s] = fromY;
-    fx.kind[s] = kind;
+    fx.kind[s] = KindCode(kind);
     fx.particles[s][0] = 0;
 }
 
@@ -102,11 +112,13 @@ void RenderFrame(Game& g) {
     DrawOverlayEffects(g);
 }
 
-std::span<const int> DrawnEffectKinds() {
-    static const std::vector<int> kinds = [] {
-        std::vector<int> all;
-        for (int kind = 0; kind < 1000; ++kind)
+std::span<const EffectKind> DrawnEffectKinds() {
+    static const std::vector<EffectKind> kinds = [] {
+        std::vector<EffectKind> all;
+        for (int code = 0; code < 1000; ++code) {
+            const EffectKind kind = ToEffectKind(code);
             if (IsFixedKind(kind) || IsShapeKind(kind) || IsOverlayKind(kind)) all.push_back(kind);
+        }
         return all;
     }();
     return kinds;

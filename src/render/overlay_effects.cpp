@@ -13,6 +13,7 @@ namespace kestrilon {
 namespace {
 
 using enum Look;
+using enum EffectKind;
 
 constexpr double kPi = 3.1415;
 
@@ -26,9 +27,10 @@ void EndOverlay(const EffectSlot& e, int lastStep) {
     if (e.step >= lastStep) e.timer() = -1;
 }
 
+// The whole coordinate is cut toward zero, origin included, not only the offset.
 Point AlongAngle(const int* particle, int r) {
     const double a = particle[kAngle] * kPi / 180.0;
-    return {particle[kOriginX] + static_cast<int>(std::cos(a) * r), particle[kOriginY] + static_cast<int>(std::sin(a) * r)};
+    return {static_cast<int>(particle[kOriginX] + std::cos(a) * r), static_cast<int>(particle[kOriginY] + std::sin(a) * r)};
 }
 
 void Burst(const EffectSlot& e) {
@@ -37,13 +39,13 @@ void Burst(const EffectSlot& e) {
     if (block[0] == 0) {
         for (int i = 0; i < kBurstParticles; ++i) {
             int* p = &block[static_cast<size_t>(kHeader + i * kParticleStride)];
-            p[kAngle] = e.g.Roll(360);
+            p[kAngle] = e.g.looks.Roll(360);
             p[kOriginX] = e.x();
             p[kOriginY] = e.y();
-            p[kLength] = e.g.Roll(3 * s + 10) + 6 * s + 6;
-            p[kLife] = e.g.Roll(9) + 1;
-            p[kSpeed] = e.g.Roll(5) + p[kLength] + 8 * s;
-            p[kDistance] = e.g.Roll(10) + 3 * s + 20;
+            p[kLength] = e.g.looks.Roll(3 * s + 10) + 6 * s + 6;
+            p[kLife] = e.g.looks.Roll(9) + 1;
+            p[kSpeed] = e.g.looks.Roll(5) + p[kLength] + 8 * s;
+            p[kDistance] = e.g.looks.Roll(10) + 3 * s + 20;
         }
         block[0] = 1;
     }
@@ -65,25 +67,24 @@ void Burst(const EffectSlot& e) {
 constexpr std::array<Colour, 6> kBulletColours{0xE1DC00, 0x00FF00, 0x7BC41A, 0x879827, 0x857C2C, 0x6B5A34};
 constexpr std::array<Colour, 6> kArrowColours{0x70D7FE, 0x0062C4, 0x0080FF, 0x33D7FF, 0x36ADFC, 0x4099FD};
 
-// A projectile's trail from its source to its point, in six strokes of a sixth each, then
-// one line along the whole path; the impact goes off at step 2.
+// A projectile's trail from its source to its point: six strokes of a sixth of the path each,
+// then one line along the whole path, all in the colour and width of the step; the impact
+// goes off at step 2. The colour cycles with (step - 2) mod 6; index 0 is also the colour of
+// any step before 2, whose remainder is negative.
 void Tracer(const EffectSlot& e, const std::array<Colour, 6>& colours) {
     const int step = e.step;
     const int pen = std::max(1, (7 - step) / 2);
-    const int phase = ((step - 2) % 6 + 6) % 6;
+    const int phase = std::max(0, (step - 2) % 6);
     const Colour colour = ShiftColour(colours[static_cast<size_t>(phase)], -10 * step);
     const int x0 = e.fromX();
     const int y0 = e.fromY();
     const int dx = e.x() - x0;
     const int dy = e.y() - y0;
-    for (int k = 0; k < 6; ++k) {
-        const Colour stroke = ShiftColour(colours[static_cast<size_t>((phase + k) % 6)], -10 * step);
-        const int nudge = k % 2 == 0 ? -2 : 2;
-        e.bak().Line(x0 + dx * k / 6, y0 + dy * k / 6 + nudge, x0 + dx * (k + 1) / 6, y0 + dy * (k + 1) / 6 + nudge, stroke, pen + 1);
-    }
+    for (int k = 0; k < 6; ++k)
+        e.bak().Line(x0 + dx * k / 6, y0 + dy * k / 6, x0 + dx * (k + 1) / 6, y0 + dy * (k + 1) / 6, colour, pen);
     e.bak().Line(x0, y0, e.x(), e.y(), colour, pen);
     EndOverlay(e, 6);
-    if (step == 2) SpawnEffect(e.g, e.x(), e.y(), 266, "");
+    if (step == 2) SpawnEffect(e.g, e.x(), e.y(), ImpactSpark, "");
 }
 
 // Red or golden banner: it holds still, then from step 30 shrinks and drifts upwards.
@@ -113,19 +114,29 @@ void PictureWithLines(const EffectSlot& e, Look lines, Colour colour, int slide)
 }
 
 constexpr std::array kOverlayRecipes{
-    Recipe{554, Ring, 0xFFFF88, 50, 16, 1},     Recipe{555, Ripples, 0xFF99FF, 60, 20, 3},
-    Recipe{567, Pulse, 0x88FFCC, 50, 24, 1},    Recipe{570, Orbit, 0x66AAFF, 40, 22, 6},
-    Recipe{571, Implode, 0xFFFFFF, 70, 16, 1},  Recipe{572, Flash, 0x4466FF, 50, 14, 1},
-    Recipe{588, Ripples, 0xFFDD88, 70, 26, 4},  Recipe{591, Bubbles, 0xFFEE99, 40, 24, 10},
-    Recipe{595, Spiral, 0xFFAAFF, 60, 24, 12},  Recipe{573, Rays, 0xAAFFFF, 70, 16, 14},
-    Recipe{589, Converge, 0xFFCC66, 80, 18, 16}, Recipe{590, Rain, 0xFFBB66, 50, 22, 12},
-    Recipe{592, Pillar, 0x66AACC, 50, 22, 1},   Recipe{593, Spokes, 0xFFEECC, 50, 20, 8},
-    Recipe{594, Star, 0xCCFFFF, 80, 18, 8},     Recipe{584, Box, 0x2222FF, 60, 24, 5},
-    Recipe{585, Shutter, 0xFF6633, 50, 20, 6},  Recipe{586, Blocks, 0xCC44AA, 50, 20, 10},
-    Recipe{504, Frame, 0x3355FF, 60, 20, 1},    Recipe{506, Shutter, 0xFFCC44, 50, 24, 8},
+    Recipe{PaleCyanRing,            Ring,     0xFFFF88,  50, 16,  1},
+    Recipe{PinkRipples,             Ripples,  0xFF99FF,  60, 20,  3},
+    Recipe{LimePulse,               Pulse,    0x88FFCC,  50, 24,  1},
+    Recipe{PeachOrbs,               Orbit,    0x66AAFF,  40, 22,  6},
+    Recipe{LargeWhiteClosingRing,   Implode,  0xFFFFFF,  70, 16,  1},
+    Recipe{CoralFlash,              Flash,    0x4466FF,  50, 14,  1},
+    Recipe{PaleBlueRipples,         Ripples,  0xFFDD88,  70, 26,  4},
+    Recipe{PaleBubbles,             Bubbles,  0xFFEE99,  40, 24, 10},
+    Recipe{PalePinkSpiral,          Spiral,   0xFFAAFF,  60, 24, 12},
+    Recipe{PaleYellowRays,          Rays,     0xAAFFFF,  70, 16, 14},
+    Recipe{BlueInwardRays,          Converge, 0xFFCC66,  80, 18, 16},
+    Recipe{SkyRain,                 Rain,     0xFFBB66,  50, 22, 12},
+    Recipe{TanPillar,               Pillar,   0x66AACC,  50, 22,  1},
+    Recipe{PaleWheel,               Spokes,   0xFFEECC,  50, 20,  8},
+    Recipe{PaleYellowStar,          Star,     0xCCFFFF,  80, 18,  8},
+    Recipe{ScarletClosingSquares,   Box,      0x2222FF,  60, 24,  5},
+    Recipe{DeepBlueBars,            Shutter,  0xFF6633,  50, 20,  6},
+    Recipe{PurpleBlocks,            Blocks,   0xCC44AA,  50, 20, 10},
+    Recipe{RedSquareWithBursts,     Frame,    0x3355FF,  60, 20,  1},
+    Recipe{BlueBarsWithRings,       Shutter,  0xFFCC44,  50, 24,  8},
 };
 
-const Recipe* FindOverlayRecipe(int kind) {
+const Recipe* FindOverlayRecipe(EffectKind kind) {
     for (const Recipe& r : kOverlayRecipes)
         if (r.kind == kind) return &r;
     return nullptr;
@@ -133,27 +144,28 @@ const Recipe* FindOverlayRecipe(int kind) {
 
 }  // namespace
 
-bool IsOverlayKind(int kind) {
-    return kind == 500 || kind == 501 || kind == 502 || kind == 505 || kind == 507 || kind == 552 ||
-           kind == 553 || kind == 596 || kind == 597 || FindOverlayRecipe(kind) != nullptr;
+bool IsOverlayKind(EffectKind kind) {
+    return kind == ElementBurst || kind == PictureInRays || kind == PictureOverScanLines || kind == RedBanner ||
+           kind == GoldBanner || kind == BulletTracer || kind == ArrowTracer || kind == GreyDagger ||
+           kind == RedRingsAndRays || FindOverlayRecipe(kind) != nullptr;
 }
 
 bool DrawOverlayKind(const EffectSlot& e) {
     switch (e.kind()) {
-        case 500: Burst(e); return true;
-        case 552: Tracer(e, kBulletColours); return true;
-        case 553: Tracer(e, kArrowColours); return true;
-        case 505: BigBanner(e, 0x000033, 0x0000FF); return true;
-        case 507: BigBanner(e, 0x002233, 0x00EEFF); return true;
-        case 501: PictureWithLines(e, Converge, 0xFFDDAA, 0); return true;
-        case 502: PictureWithLines(e, Scan, 0xAADDFF, 40 - e.step * 4); return true;
-        case 596:
+        case ElementBurst: Burst(e); return true;
+        case BulletTracer: Tracer(e, kBulletColours); return true;
+        case ArrowTracer: Tracer(e, kArrowColours); return true;
+        case RedBanner: BigBanner(e, 0x000033, 0x0000FF); return true;
+        case GoldBanner: BigBanner(e, 0x002233, 0x00EEFF); return true;
+        case PictureInRays: PictureWithLines(e, Converge, 0xFFDDAA, 0); return true;
+        case PictureOverScanLines: PictureWithLines(e, Scan, 0xAADDFF, 40 - e.step * 4); return true;
+        case GreyDagger:
             DrawLook(e, Ripples, 0x999999, 60, 30, 3);
             e.bak().Text(e.x() - 10, e.y() - 16 - e.step / 3, "†", Font{kGothic, 24, true, false},
                          ShiftColour(0xEEEEEE, -e.step * 4));
             EndOverlay(e, 30);
             return true;
-        case 597:
+        case RedRingsAndRays:
             DrawLook(e, Ripples, 0x3333FF, 70, 24, 3);
             DrawLook(e, Rays, 0x2222CC, 60, 24, 12);
             EndOverlay(e, 24);
@@ -166,8 +178,10 @@ bool DrawOverlayKind(const EffectSlot& e) {
     DrawLook(e, r->look, r->colour, r->size, r->steps, r->count);
     EndOverlay(e, r->steps);
     // The two rectangle kinds set off bursts and rings as they open.
-    if (e.kind() == 504 && (e.step == 4 || e.step == 10)) SpawnEffect(e.g, e.x() + e.g.Roll(61) - 30, e.y() + e.g.Roll(41) - 20, 500, "1");
-    if (e.kind() == 506 && (e.step == 4 || e.step == 12)) SpawnEffect(e.g, e.x() + e.g.Roll(61) - 30, e.y(), 554, "");
+    if (e.kind() == RedSquareWithBursts && (e.step == 4 || e.step == 10))
+        SpawnEffect(e.g, e.x() + e.g.looks.Roll(61) - 30, e.y() + e.g.looks.Roll(41) - 20, ElementBurst, "1");
+    if (e.kind() == BlueBarsWithRings && (e.step == 4 || e.step == 12))
+        SpawnEffect(e.g, e.x() + e.g.looks.Roll(61) - 30, e.y(), PaleCyanRing, "");
     return true;
 }
 

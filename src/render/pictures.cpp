@@ -61,7 +61,9 @@ const Bitmap& PictureCacheGet(Game& g, std::string_view name) {
         Bitmap& scratch = g.layers.LayerTable[kLayerScratch];
         if (LoadPicture(g, scratch, name)) {
             bitmap.Resize(scratch.Width() * 2, scratch.Height() * 2);
-            bitmap.Stretch(scratch, {0, 0, bitmap.Width(), bitmap.Height()});
+            // A plain copy: the scratch slot is transparent, but the doubled picture must keep
+            // every pixel so that its own bottom-left colour stays the key.
+            bitmap.StretchCopy(scratch, {0, 0, bitmap.Width(), bitmap.Height()});
         } else {
             bitmap.Resize(0, 0);
         }

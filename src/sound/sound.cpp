@@ -10,7 +10,6 @@ std::filesystem::path DatFile(const Game& g, std::string_view name) {
     return g.os.ProgramFolder() / "dat" / std::filesystem::path(std::string(name));
 }
 
-
 }  // namespace
 
 void PlayEffect(Game& g, std::string_view name) {
@@ -30,8 +29,13 @@ void PlayMusic(Game& g, std::string_view name) {
         return;
     }
     if (name.empty()) return;
-    g.sound.music.assign(name);
-    g.os.PlayMusic(DatFile(g, name));
+    if (g.os.PlayMusic(DatFile(g, name))) {
+        g.sound.music.assign(name);
+        return;
+    }
+    // The player was handed the new file, so the old track is gone even though it failed to open.
+    g.sound.music.clear();
+    g.os.StopMusic();
 }
 
 void mid_pNotify(Game& g) {

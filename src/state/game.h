@@ -23,10 +23,11 @@
 namespace kestrilon {
 
 struct Game {
-    explicit Game(Platform& platform, uint64_t seed = 1) : os(platform), rng(seed) {}
+    explicit Game(Platform& platform, uint64_t seed = 1) : os(platform), rng(seed), looks(LooksSeed(seed)) {}
 
     Platform& os;
-    Rng rng;
+    Rng rng;    // every roll that changes the game
+    Rng looks;  // shakes, sparks, flicker: drawing never touches rng, so pictures cannot change a game
     CardDatabase cards;
     PlayerState player;
     Books books;
@@ -45,6 +46,10 @@ struct Game {
     Layers layers;
 
     int Roll(int n) { return rng.Roll(n); }
+    void Seed(uint64_t seed) {
+        rng.Seed(seed);
+        looks.Seed(LooksSeed(seed));
+    }
 };
 
 }  // namespace kestrilon

@@ -3,6 +3,10 @@
 
 namespace kestrilon {
 
+// The seed of the cosmetic stream that goes with a game seed: a stream of its own, yet the
+// same looks for the same game.
+constexpr uint64_t LooksSeed(uint64_t gameSeed) { return gameSeed ^ 0x6A09E667F3BCC909ull; }
+
 // xoshiro256** seeded through splitmix64; Roll maps it to 0 .. n-1 with our own
 // arithmetic so that a seed gives the same game with every compiler and library.
 class Rng {

@@ -9,6 +9,8 @@
 namespace kestrilon::testing {
 namespace {
 
+using enum EffectKind;
+
 class EffectsTest : public GameTest {
 protected:
     void Frame() {
@@ -26,7 +28,7 @@ protected:
         return -1;
     }
     // Spawns into slot (the ring lands there next).
-    void SpawnAt(int slot, int x, int y, int kind, std::string_view text) {
+    void SpawnAt(int slot, int x, int y, EffectKind kind, std::string_view text) {
         g.effects.ring = slot == 0 ? kEffectSlots - 1 : slot - 1;
         SpawnEffect(g, x, y, kind, text);
     }
@@ -34,86 +36,86 @@ protected:
 };
 
 TEST_F(EffectsTest, SpawnsWalkTheRingAndOverwriteTheOldest) {
-    for (int i = 0; i < kEffectSlots; ++i) SpawnEffect(g, i, 10, 16, "x");
+    for (int i = 0; i < kEffectSlots; ++i) SpawnEffect(g, i, 10, RedCaption, "x");
     EXPECT_EQ(fx.ring, 0);
     EXPECT_EQ(fx.x[1], 0);
     EXPECT_EQ(fx.x[0], 99);
-    SpawnEffect(g, 500, 20, 18, "new");
+    SpawnEffect(g, 500, 20, Label, "new");
     EXPECT_EQ(fx.ring, 1);
     EXPECT_EQ(fx.x[2], 1);
     EXPECT_EQ(fx.x[1], 500);
-    EXPECT_EQ(fx.kind[1], 18);
+    EXPECT_EQ(fx.kind[1], KindCode(Label));
     EXPECT_EQ(fx.text[1], "new");
     EXPECT_EQ(fx.timer[1], 1);
 }
 
 TEST_F(EffectsTest, PlayingProtectedKindsRefuseASpawnButTheRingMovesOn) {
-    for (int kind : {0, 4, 173, 177}) {
+    for (EffectKind kind : {DamageNumber, RisingNumber, Hold, PinkOrbs}) {
         fx.timer[5] = 0;
         SpawnAt(5, 1, 2, kind, "7");
         fx.param1[5] = 42;
-        SpawnAt(5, 300, 300, 16, "caption");
-        EXPECT_EQ(fx.ring, 5) << kind;
-        EXPECT_EQ(fx.kind[5], kind);
+        SpawnAt(5, 300, 300, RedCaption, "caption");
+        EXPECT_EQ(fx.ring, 5) << KindCode(kind);
+        EXPECT_EQ(fx.kind[5], KindCode(kind));
         EXPECT_EQ(fx.param1[5], 42);
-        SpawnEffect(g, 300, 300, 16, "caption");
-        EXPECT_EQ(fx.kind[6], 16) << "the next spawn takes the following slot";
+        SpawnEffect(g, 300, 300, RedCaption, "caption");
+        EXPECT_EQ(fx.kind[6], KindCode(RedCaption)) << "the next spawn takes the following slot";
     }
     // Once the protected effect has ended its slot is free for anyone.
     fx.timer[5] = 0;
-    SpawnAt(5, 300, 300, 16, "caption");
-    EXPECT_EQ(fx.kind[5], 16);
+    SpawnAt(5, 300, 300, RedCaption, "caption");
+    EXPECT_EQ(fx.kind[5], KindCode(RedCaption));
 }
 
 TEST_F(EffectsTest, MoversAreRefusedOnlyByKind173) {
-    SpawnAt(3, 1, 2, 0, "9");
+    SpawnAt(3, 1, 2, DamageNumber, "9");
     fx.particles[4][0] = 1;
     fx.text[4] = "kept";
     fx.ring = 2;
-    SpawnMover(g, 10, 20, 30, 40, 552);
-    EXPECT_EQ(fx.kind[3], 552);
+    SpawnMover(g, 10, 20, 30, 40, BulletTracer);
+    EXPECT_EQ(fx.kind[3], KindCode(BulletTracer));
     EXPECT_EQ(fx.fromX[3], 10);
     EXPECT_EQ(fx.param1[3], 10);
     EXPECT_EQ(fx.fromY[3], 20);
     EXPECT_EQ(fx.param2[3], 20);
     EXPECT_EQ(fx.x[3], 30);
     EXPECT_EQ(fx.y[3], 40);
-    SpawnMover(g, 0, 0, 5, 5, 553);
+    SpawnMover(g, 0, 0, 5, 5, ArrowTracer);
     EXPECT_EQ(fx.text[4], "kept");
     EXPECT_EQ(fx.particles[4][0], 0);
 
-    SpawnAt(7, 1, 2, 173, "");
+    SpawnAt(7, 1, 2, Hold, "");
     fx.ring = 6;
-    SpawnMover(g, 0, 0, 5, 5, 553);
-    EXPECT_EQ(fx.kind[7], 173);
+    SpawnMover(g, 0, 0, 5, 5, ArrowTracer);
+    EXPECT_EQ(fx.kind[7], KindCode(Hold));
     EXPECT_EQ(fx.ring, 7);
 }
 
 TEST_F(EffectsTest, SomeKindsAdvanceOnlyEveryOtherFrame) {
     // Frame() counts FrameTick 1, 2, 3 ...: the odd frames advance the slow kinds.
     g.frame.FrameTick = 0;
-    SpawnAt(0, 400, 300, 16, "caption");
+    SpawnAt(0, 400, 300, RedCaption, "caption");
     EXPECT_EQ(FramesToLive(0), 81);
     g.frame.FrameTick = 0;
-    SpawnAt(0, 400, 300, 2, "rainbow");
+    SpawnAt(0, 400, 300, RainbowText, "rainbow");
     EXPECT_EQ(FramesToLive(0), 65);
     EXPECT_TRUE(fx.text[0].empty());
     g.frame.FrameTick = 0;
-    SpawnAt(0, 400, 300, 4, "12");
+    SpawnAt(0, 400, 300, RisingNumber, "12");
     EXPECT_EQ(FramesToLive(0), 77);
     // A coloured text at y 0 is off the top once it has risen ten pixels: step 10.
     g.frame.FrameTick = 0;
-    SpawnAt(0, 400, 0, 305, "rise");
+    SpawnAt(0, 400, 0, RisingPurpleText, "rise");
     EXPECT_EQ(FramesToLive(0), 17);
 }
 
 TEST_F(EffectsTest, WeaknessLabelsShowAndLaterSlotsStillPlay) {
-    for (int kind = 212; kind <= 216; ++kind) {
+    for (EffectKind kind : {WeaknessLabel, ResistanceLabel, Label2, Label3, Label4}) {
         SpawnAt(1, 200, 200, kind, "魔法耐性");
-        SpawnAt(2, 600, 300, 0, "77");
-        SpawnAt(3, 400, 400, 500, "1");
+        SpawnAt(2, 600, 300, DamageNumber, "77");
+        SpawnAt(3, 400, 400, ElementBurst, "1");
         Frame();
-        EXPECT_EQ(fx.timer[1], 2) << kind;
+        EXPECT_EQ(fx.timer[1], 2) << KindCode(kind);
         EXPECT_EQ(fx.timer[2], 2);
         EXPECT_EQ(fx.particles[3][0], 1) << "the overlay pass ran";
         EXPECT_TRUE(AnyLit(g.layers.cg, {170, 208, 230, 226})) << "label 10 pixels below the point";
@@ -123,13 +125,13 @@ TEST_F(EffectsTest, WeaknessLabelsShowAndLaterSlotsStillPlay) {
 }
 
 TEST_F(EffectsTest, MissAndCriticalBounce) {
-    SpawnAt(0, 300, 300, 24, "");
+    SpawnAt(0, 300, 300, Miss, "");
     Frame();
     EXPECT_EQ(fx.y[0], 310);  // step 2 bounces by -10 and Miss rises against it
     Frame();
     EXPECT_EQ(fx.y[0], 304);
     EXPECT_TRUE(AnyLit(g.layers.bak, {300, 270, 380, 300}));
-    SpawnAt(1, 300, 300, 26, "");
+    SpawnAt(1, 300, 300, Critical, "");
     Frame();
     EXPECT_EQ(fx.y[1], 290);
     EXPECT_EQ(FramesToLive(1), 20);
@@ -137,7 +139,7 @@ TEST_F(EffectsTest, MissAndCriticalBounce) {
 
 TEST_F(EffectsTest, LargeNumberOptionEnlargesLongDamageNumbers) {
     auto drawnWidth = [&](std::string_view number) {
-        SpawnAt(0, 400, 300, 0, number);
+        SpawnAt(0, 400, 300, DamageNumber, number);
         Frame();
         int left = 800, right = 0;
         for (int y = 270; y < 320; ++y)
@@ -158,7 +160,7 @@ TEST_F(EffectsTest, LargeNumberOptionEnlargesLongDamageNumbers) {
 
 TEST_F(EffectsTest, BigCaptionShrinksUntilItFitsTheScreen) {
     const std::string caption = "秘宝ダイヤモンドの指輪入手!!";
-    SpawnAt(0, 400, 200, 400, caption);
+    SpawnAt(0, 400, 200, WhiteBigCaption, caption);
     Frame();
     const int size = fx.param1[0];
     EXPECT_LT(size, 80);
@@ -170,19 +172,21 @@ TEST_F(EffectsTest, BigCaptionShrinksUntilItFitsTheScreen) {
 }
 
 TEST_F(EffectsTest, SpawnerKindsSetOffFurtherEffects) {
-    for (int kind : {248, 254, 349, 350, 352, 379, 381, 399, 401, 404}) {
+    for (EffectKind kind : {GoldFlashWithRings, GoldBandWithText, VioletRingWithBubbles, BlueFlashWithRings,
+                            PaleBoltWithSparks, GoldSparksWithFlashes, RedRipplesWithRings, PaleRipplesWithSparks,
+                            RedBarsWithCaption, DarkRedBandWithCaption}) {
         fx = EffectTable{};
         SpawnAt(0, 400, 300, kind, "LEVEL UP→5");
         for (int i = 0; i < 40 && fx.timer[0] > 0; ++i) Frame();
         int children = 0;
         for (int s = 1; s < kEffectSlots; ++s)
             if (fx.kind[s] != 0 || fx.timer[s] != 0) ++children;
-        EXPECT_GE(children, 1) << kind;
+        EXPECT_GE(children, 1) << KindCode(kind);
     }
     fx = EffectTable{};
-    SpawnAt(0, 0, 200, 254, "LEVEL UP→5");
+    SpawnAt(0, 0, 200, GoldBandWithText, "LEVEL UP→5");
     Frame();
-    EXPECT_EQ(fx.kind[1], 255);
+    EXPECT_EQ(fx.kind[1], KindCode(SlidingText));
     EXPECT_EQ(fx.text[1], "LEVEL UP→5");
 }
 
@@ -193,34 +197,48 @@ TEST_F(EffectsTest, EveryDrawnKindShowsAndEnds) {
     g.layers.LayerTable[kLayerComposed].Clear(0x406080);
     const auto kinds = DrawnEffectKinds();
     EXPECT_GE(kinds.size(), 200u);
-    for (int kind : kinds) {
+    for (EffectKind kind : kinds) {
         fx = EffectTable{};
-        if (kind == 552 || kind == 553 || kind == 78 || kind == 170) {
+        if (kind == BulletTracer || kind == ArrowTracer || kind == OrangeMissile || kind == YellowBeam) {
             fx.ring = kEffectSlots - 1;
             SpawnMover(g, 200, 400, 500, 250, kind);
         } else {
-            SpawnAt(0, 400, 300, kind, kind == 250 || kind == 501 || kind == 502 ? "effect.bmp" : kind == 500 ? "3" : "123");
+            const bool picture = kind == RisingPicture || kind == PictureInRays || kind == PictureOverScanLines;
+            SpawnAt(0, 400, 300, kind, picture ? "effect.bmp" : kind == ElementBurst ? "3" : "123");
         }
         bool lit = false;
         int frames = 0;
         while (fx.timer[0] > 0 && frames < 800) {
             g.frame.FrameTick = (g.frame.FrameTick + 1) % 1000;
-            g.layers.cg.Clear(kind == 160 ? 0x808080 : 0);
+            g.layers.cg.Clear(kind == Shimmer ? 0x808080 : 0);
             g.layers.bak.Clear(0);
             RenderFrame(g);
             ++frames;
             if (!lit) lit = AnyLit(g.layers.bak, {0, 0, 800, 600}) ||
-                            (kind != 160 && AnyLit(g.layers.cg, {0, 0, 800, 600}));
+                            (kind != Shimmer && AnyLit(g.layers.cg, {0, 0, 800, 600}));
         }
-        EXPECT_TRUE(lit) << "kind " << kind;
-        EXPECT_LE(fx.timer[0], 0) << "kind " << kind << " still playing after " << frames;
+        EXPECT_TRUE(lit) << "kind " << KindCode(kind);
+        EXPECT_LE(fx.timer[0], 0) << "kind " << KindCode(kind) << " still playing after " << frames;
     }
 }
 
+// Sparks, flicker and the spread of spawned children come from the cosmetic stream: playing
+// every kind leaves the game's own rolls exactly where they were.
+TEST_F(EffectsTest, PlayingEveryKindLeavesTheGameStreamAlone) {
+    const Rng before = g.rng;
+    for (EffectKind kind : DrawnEffectKinds()) {
+        SpawnEffect(g, 400, 300, kind, kind == ElementBurst ? "2" : "12");
+        SpawnMover(g, 100, 500, 400, 300, kind);
+        for (int i = 0; i < 25; ++i) Frame();
+    }
+    Rng expected = before;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g.rng.Next(), expected.Next());
+}
+
 TEST_F(EffectsTest, KindsNobodyDrawsStillFreeTheirSlots) {
-    SpawnAt(0, 10, 10, 173, "");
-    SpawnAt(1, 10, 10, 480, "");
-    SpawnAt(2, 10, 10, 999, "");
+    SpawnAt(0, 10, 10, Hold, "");
+    SpawnAt(1, 10, 10, ToEffectKind(480), "");
+    SpawnAt(2, 10, 10, ToEffectKind(999), "");
     for (int i = 0; i < 80; ++i) Frame();
     EXPECT_LE(fx.timer[0], 0);
     EXPECT_LE(fx.timer[1], 0);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/card_database.h"
 #include "render/colour.h"
 #include "render/effects.h"
 #include "render/render_support.h"
@@ -9,6 +10,8 @@
 
 namespace kestrilon::testing {
 namespace {
+
+using enum EffectKind;
 
 class OverlayTest : public GameTest {
 protected:
@@ -28,9 +31,9 @@ struct Particle {
 TEST_F(OverlayTest, BurstOfStrengthZeroDrawsAllTwentyParticles) {
     g.battle.chainElement = 2;
     fx.ring = kEffectSlots - 1;
-    SpawnEffect(g, 300, 250, 500, "0");
+    SpawnEffect(g, 300, 250, ElementBurst, "0");
     // The same rolls, in the same order, give the particles the burst must hold.
-    Rng replay = g.rng;
+    Rng replay = g.looks;
     std::array<Particle, 20> expected{};
     for (Particle& p : expected) {
         p.angle = replay.Roll(360);
@@ -71,14 +74,66 @@ TEST_F(OverlayTest, BurstOfStrengthZeroDrawsAllTwentyParticles) {
     EXPECT_EQ(fx.timer[0], -1);
 }
 
+// A particle's end points are cut to whole pixels where they land, origin included: on the
+// left of the origin that is one pixel further out than cutting the offset alone.
+TEST_F(OverlayTest, BurstCutsTheFinalCoordinateToWholePixels) {
+    g.battle.chainElement = 2;
+    fx.ring = kEffectSlots - 1;
+    SpawnEffect(g, 400, 300, ElementBurst, "0");
+    auto& block = fx.particles[0];
+    block[0] = 1;  // set up already, with a single live particle pointing left
+    for (int i = 0; i < 20; ++i) block[static_cast<size_t>(3 + i * 11 + 6)] = 0;
+    int* p = &block[3];
+    p[0] = 180;  // angle
+    p[1] = 400;  // origin
+    p[2] = 300;
+    p[3] = 40;  // distance, speed, length, life
+    p[4] = 3;
+    p[5] = 5;
+    p[6] = 5;
+    Frame();
+    // Now distance 41 and length 3: the streak runs from 38 to 44 pixels left of the origin,
+    // that is from x 362.0000002 to 356.0000002, one pixel wide in the plain element colour.
+    Canvas expected(kScreenWidth, kScreenHeight);
+    expected.Line(362, 300, 356, 300, ElementColour(2), 1);
+    for (int y = 295; y < 305; ++y)
+        for (int x = 340; x < 400; ++x) ASSERT_EQ(g.layers.bak.Pixel(x, y), expected.Pixel(x, y)) << x << ", " << y;
+}
+
+// All strokes of a tracer lie on its path in the one colour of the step, ShiftColour(cycle
+// colour, -10 x step), and at the width of the step, (7 - step) / 2 but at least 1.
+TEST_F(OverlayTest, TracerStrokesShareTheColourAndWidthOfTheirStep) {
+    struct Tracer {
+        EffectKind kind;
+        std::array<Colour, 6> cycle;  // by (step - 2) mod 6
+    };
+    for (const Tracer& t : {Tracer{BulletTracer, {0xE1DC00, 0x00FF00, 0x7BC41A, 0x879827, 0x857C2C, 0x6B5A34}},
+                            Tracer{ArrowTracer, {0x70D7FE, 0x0062C4, 0x0080FF, 0x33D7FF, 0x36ADFC, 0x4099FD}}}) {
+        fx = EffectTable{};
+        fx.ring = kEffectSlots - 1;
+        SpawnMover(g, 100, 300, 460, 300, t.kind);
+        for (int step = 2; step <= 6; ++step) {
+            Frame();
+            Canvas expected(kScreenWidth, kScreenHeight);
+            expected.Line(100, 300, 460, 300, ShiftColour(t.cycle[static_cast<size_t>(step - 2)], -10 * step),
+                          std::max(1, (7 - step) / 2));
+            // Short of the impact at the far end.
+            for (int y = 290; y < 310; ++y)
+                for (int x = 90; x < 430; ++x)
+                    ASSERT_EQ(g.layers.bak.Pixel(x, y), expected.Pixel(x, y))
+                        << KindCode(t.kind) << " step " << step << " at " << x << ", " << y;
+        }
+    }
+}
+
 TEST_F(OverlayTest, TracersSetOffTheirImpactAtStepTwoWhateverTheDistance) {
-    for (int kind : {552, 553}) {
+    for (EffectKind kind : {BulletTracer, ArrowTracer}) {
         for (int distance : {0, 1, 400}) {
             fx = EffectTable{};
             fx.ring = kEffectSlots - 1;
             SpawnMover(g, 200, 300, 200 + distance, 300, kind);
             Frame();
-            EXPECT_EQ(fx.kind[1], 266) << kind << " over " << distance;
+            EXPECT_EQ(fx.kind[1], KindCode(ImpactSpark)) << KindCode(kind) << " over " << distance;
             EXPECT_EQ(fx.x[1], 200 + distance);
             EXPECT_EQ(fx.y[1], 300);
             EXPECT_TRUE(AnyLit(g.layers.bak, {190, 290, 220 + distance, 310}));
@@ -89,19 +144,19 @@ TEST_F(OverlayTest, TracersSetOffTheirImpactAtStepTwoWhateverTheDistance) {
             }
             EXPECT_EQ(frames, 5) << "ends after step 6";
             int impacts = 0;
-            for (int s = 1; s < kEffectSlots; ++s) impacts += fx.kind[s] == 266;
+            for (int s = 1; s < kEffectSlots; ++s) impacts += fx.kind[s] == KindCode(ImpactSpark);
             EXPECT_EQ(impacts, 1);
         }
     }
 }
 
 TEST_F(OverlayTest, BigBannersAreRedOrGoldAndDriftAwayAfterStep30) {
-    for (auto [kind, caption] : {std::pair{505, Colour{0x0000FF}}, std::pair{507, Colour{0x00EEFF}}}) {
+    for (auto [kind, caption] : {std::pair{RedBanner, Colour{0x0000FF}}, std::pair{GoldBanner, Colour{0x00EEFF}}}) {
         fx = EffectTable{};
         fx.ring = kEffectSlots - 1;
         SpawnEffect(g, 0, 200, kind, "勝利");
         Frame();
-        EXPECT_TRUE(HasColour(g.layers.bak, {300, 150, 500, 250}, caption)) << kind;
+        EXPECT_TRUE(HasColour(g.layers.bak, {300, 150, 500, 250}, caption)) << KindCode(kind);
         EXPECT_FALSE(AnyLit(g.layers.bak, {0, 0, 250, 600})) << "centred on the middle column";
         const int size = fx.param1[0];
         for (int step = 3; step < 30; ++step) Frame();

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "gfx/picture_writer.h"
 #include "render/pictures.h"
 #include "support/game_fixture.h"
 
@@ -27,6 +28,30 @@ TEST_F(PictureCacheTest, SpritesAreDoubledAndCardsKeepTheirSize) {
     EXPECT_TRUE(doubled.Transparent());
     EXPECT_EQ(PictureCacheGet(g, "card_d.bmp").Width(), 16);
     EXPECT_EQ(PictureCacheGet(g, "hint.bmp").Width(), 16);
+}
+
+// Doubling copies every pixel: the key stays the sprite's own bottom-left colour, so its black
+// pixels are drawn and only its key-coloured ones are left out.
+TEST_F(PictureCacheTest, DoubledSpritesKeepTheirKeyColourAndTheirBlack) {
+    g.layers.LayerTable[kLayerScratch].SetTransparent(true);  // as start-up leaves every layer
+    constexpr Colour kKey = Rgb(255, 0, 255);
+    Canvas sprite(4, 4);
+    sprite.Clear(kKey);
+    sprite.SetPixel(1, 1, 0);
+    sprite.SetPixel(2, 1, Rgb(0, 200, 0));
+    WriteBmp(sprite, os.ProgramFolder() / "cg" / "unit9.bmp");
+
+    const Bitmap& doubled = PictureCacheGet(g, "unit9.bmp");
+    ASSERT_EQ(doubled.Width(), 8);
+    EXPECT_EQ(doubled.KeyColour(), kKey);
+    Canvas scene(8, 8);
+    scene.Clear(Rgb(0, 0, 255));
+    scene.Draw(doubled, 0, 0);
+    EXPECT_EQ(scene.Pixel(2, 2), 0u);
+    EXPECT_EQ(scene.Pixel(3, 3), 0u);
+    EXPECT_EQ(scene.Pixel(5, 3), Rgb(0, 200, 0));
+    EXPECT_EQ(scene.Pixel(0, 0), Rgb(0, 0, 255));
+    EXPECT_EQ(scene.Pixel(7, 7), Rgb(0, 0, 255));
 }
 
 TEST_F(PictureCacheTest, CursorWrapsAndEvictedNamesReload) {

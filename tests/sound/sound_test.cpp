@@ -62,5 +62,17 @@ TEST_F(SoundTest, MusicLoopsUntilStopped) {
     EXPECT_EQ(os.musicStarted.size(), 2u);
 }
 
+// The player was given the new file even though it would not open: the old track stops, and
+// the end of the old track does not start anything, not even once the file turns up.
+TEST_F(SoundTest, AMusicFileThatFailsToOpenStopsTheOldTrack) {
+    PlayMusic(g, "a.mp3");
+    const int stops = os.musicStops;
+    PlayMusic(g, "missing.mp3");
+    EXPECT_EQ(os.musicStops, stops + 1);
+    os.WriteFile("dat/missing.mp3", "ID3");
+    mid_pNotify(g);
+    EXPECT_EQ(os.musicStarted, (std::vector<std::string>{"a.mp3"}));
+}
+
 }  // namespace
 }  // namespace kestrilon

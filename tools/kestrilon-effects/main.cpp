@@ -41,48 +41,52 @@ void WriteSamplePicture(const fs::path& file) {
     WriteBmp(emblem, file);
 }
 
+using enum EffectKind;
+
 // The text a caller of the game would hand to each kind.
-std::string_view SampleText(int kind) {
+std::string_view SampleText(EffectKind kind) {
     switch (kind) {
-        case 0: return "1234";
-        case 2: return "レインボー";
-        case 4: return "25";
-        case 6: return "tiny text";
-        case 8: return "ＧＲＥＡＴ！";
-        case 16: return "ブック枯渇";
-        case 18: return "防御";
-        case 19: return "ドロップ";
-        case 20: return "+120";
-        case 22: return "-1 Turn Kill-";
-        case 23: return "効果Ⅲ";
-        case 107: return "ゆらゆら";
-        case 188: return "3";
-        case 212: return "遠隔弱点!";
-        case 213: return "遠隔耐性";
-        case 214: return "近接耐性";
-        case 215: return "魔法弱点！";
-        case 216: return "魔法耐性";
-        case 254:
-        case 255: return "LEVEL UP→12";
-        case 397: return "ズーム";
-        case 400: return "秘宝 金の王冠 入手!!";
-        case 401:
-        case 402: return "撃    滅";
-        case 404:
-        case 405: return "殲    滅";
-        case 500: return "3";
-        case 505: return "全　　滅";
-        case 507: return "勝　　利";
-        case 250:
-        case 501:
-        case 502: return kSamplePicture;
+        case DamageNumber: return "1234";
+        case RainbowText: return "レインボー";
+        case RisingNumber: return "25";
+        case TinyText: return "tiny text";
+        case MulticolourText: return "ＧＲＥＡＴ！";
+        case RedCaption: return "ブック枯渇";
+        case Label: return "防御";
+        case DriftingText: return "ドロップ";
+        case SinkingText: return "+120";
+        case BlinkingRedCaption: return "-1 Turn Kill-";
+        case ElementCaption: return "効果Ⅲ";
+        case WavyText: return "ゆらゆら";
+        case RaysWithNumber: return "3";
+        case WeaknessLabel: return "遠隔弱点!";
+        case ResistanceLabel: return "遠隔耐性";
+        case Label2: return "近接耐性";
+        case Label3: return "魔法弱点！";
+        case Label4: return "魔法耐性";
+        case GoldBandWithText:
+        case SlidingText: return "LEVEL UP→12";
+        case GrowingText: return "ズーム";
+        case WhiteBigCaption: return "秘宝 金の王冠 入手!!";
+        case RedBarsWithCaption:
+        case GoldBigCaption: return "撃    滅";
+        case DarkRedBandWithCaption:
+        case RedBigCaption: return "殲    滅";
+        case ElementBurst: return "3";
+        case RedBanner: return "全　　滅";
+        case GoldBanner: return "勝　　利";
+        case RisingPicture:
+        case PictureInRays:
+        case PictureOverScanLines: return kSamplePicture;
         default: break;
     }
-    if (kind >= 301 && kind <= 312) return "+15 HP";
+    if (kind >= RisingGreenText && kind <= RisingRainbowText) return "+15 HP";
     return "88";
 }
 
-bool IsMover(int kind) { return kind == 78 || kind == 170 || kind == 552 || kind == 553; }
+bool IsMover(EffectKind kind) {
+    return kind == OrangeMissile || kind == YellowBeam || kind == BulletTracer || kind == ArrowTracer;
+}
 
 // A dim scene with a grid, so light added by the overlay and black text boxes both show.
 void DrawBackdrop(Canvas& c) {
@@ -131,9 +135,9 @@ int main(int argc, char** argv) {
 
     // Plays one kind from a fixed start and calls draw(frame) after each composed frame;
     // replaying it gives the same frames, so the samples can be taken on a second run.
-    const Rng start = g.rng;
-    auto play = [&](int kind, auto&& draw) {
-        g.rng = start;
+    const Rng start = g.looks;
+    auto play = [&](EffectKind kind, auto&& draw) {
+        g.looks = start;
         g.frame.FrameTick = 0;
         g.effects = EffectTable{};
         g.effects.ring = kEffectSlots - 1;
@@ -156,11 +160,12 @@ int main(int argc, char** argv) {
         return frame;
     };
 
-    for (int kind : DrawnEffectKinds()) {
+    for (EffectKind kind : DrawnEffectKinds()) {
+        const int code = KindCode(kind);
         const int life = play(kind, [&](int frame) {
             if (!allFrames) return;
             char name[64];
-            std::snprintf(name, sizeof name, "kind_%03d_frame_%03d.png", kind, frame + 1);
+            std::snprintf(name, sizeof name, "kind_%03d_frame_%03d.png", code, frame + 1);
             g.layers.cg.SavePng(out / name);
         });
         sheet.Clear(0);
@@ -171,14 +176,14 @@ int main(int argc, char** argv) {
                 const int cy = (i / kSheetColumns) * kCellHeight;
                 sheet.Copy(g.layers.cg, cx, cy, kCellWidth, kCellHeight, kCropLeft, kCropTop);
                 char caption[64];
-                std::snprintf(caption, sizeof caption, "kind %d  frame %d/%d", kind, frame + 1, life);
+                std::snprintf(caption, sizeof caption, "kind %d  frame %d/%d", code, frame + 1, life);
                 sheet.Text(cx + 4, cy + 2, caption, label, 0xFFFFFF, 0);
                 sheet.Fill({cx + kCellWidth - 1, cy, cx + kCellWidth, cy + kCellHeight}, 0x808080);
                 sheet.Fill({cx, cy + kCellHeight - 1, cx + kCellWidth, cy + kCellHeight}, 0x808080);
             }
         });
         char name[32];
-        std::snprintf(name, sizeof name, "kind_%03d.png", kind);
+        std::snprintf(name, sizeof name, "kind_%03d.png", code);
         if (sheet.SavePng(out / name)) ++written;
     }
     std::printf("%d effect sheets written to %s\n", written, out.string().c_str());
