@@ -78,11 +78,6 @@ bool RankServer::Start(std::string& error) {
         }
         impl_->noticeLine = "[m" + *cp932 + "\r\n";
     }
-    store_ = RankStore::Open(o.database, error);
-    if (!store_) {
-        error = o.database.string() + ": " + error;
-        return false;
-    }
 
     httplib::Server& http = impl_->http;
     const int threads = o.threads;
@@ -195,6 +190,13 @@ bool RankServer::Start(std::string& error) {
     // The library listens with a queue of 5 connections; a burst of players beyond that
     // would wait a second for their connection to be retried. Listening again widens it.
     if (listener >= 0) ::listen(listener, SOMAXCONN);
+
+    // Only once the port is ours: a server that cannot listen leaves the database alone.
+    store_ = RankStore::Open(o.database, error);
+    if (!store_) {
+        error = o.database.string() + ": " + error;
+        return false;
+    }
     return true;
 }
 

@@ -43,9 +43,8 @@ TEST_F(RankBoardTest, TheLastRowOfThePlayerIsSelectedAndInView) {
     ShowBoard(g);
     EXPECT_EQ(g.rank.selectedRow, -1);
     EXPECT_EQ(g.rank.topRow, 0);
-}
 
-TEST_F(RankBoardTest, SpecialNameFindsItsRowUnderGm) {
+    // The special name is on the board as "GM".
     g.player.playerName = std::string(kRankSpecialName);
     Put(5, "GM", 4242);
     ShowBoard(g);

@@ -13,26 +13,12 @@
 #include "persist/save_file.h"
 #include "ranking/board.h"
 #include "ranking/protocol.h"
+#include "ranking/replies.h"
 #include "support/fake_platform.h"
 #include "support/play.h"
 
 namespace kestrilon::testing {
 namespace {
-
-std::string Board(const std::vector<trank>& rows) {
-    std::string body;
-    for (const trank& row : rows) body += *RankEncodeLine(RankFieldText(row)) + "\r\n";
-    return body;
-}
-
-trank Row(std::string name, int number, int score) {
-    trank row;
-    row.name = std::move(name);
-    row.number = number;
-    row.score = score;
-    row.date = "2/2";
-    return row;
-}
 
 class RankFlowTest : public ::testing::Test {
 protected:
@@ -76,7 +62,7 @@ protected:
 };
 
 TEST_F(RankFlowTest, ScoreSentAfterAClearEndsTheVisitFromTheBoard) {
-    Answer(Board({Row("Aya", 1, 2999), Row("Rin", 4242, 2999)}));
+    Answer(Reply({Row("Aya", 1, 2999), Row("Rin", 4242, 2999)}));
     ClearDungeon3();
     ASSERT_EQ(g.screen.Current(), Screen::DungeonCleared);
     ClickCaption(form, "スコア送信");
@@ -85,7 +71,6 @@ TEST_F(RankFlowTest, ScoreSentAfterAClearEndsTheVisitFromTheBoard) {
     EXPECT_TRUE(Logged("送信中...."));
     EXPECT_TRUE(Logged("送信OK"));
     EXPECT_EQ(g.screen.Current(), Screen::ScoreSent);
-    EXPECT_FALSE(g.input.InputBusy);
 
     std::filesystem::remove(SavePath(g, 5));
     ClickCaption(form, "OK");
@@ -109,7 +94,6 @@ TEST_F(RankFlowTest, FailedSendStaysOnTheScoreScreenAndMayEndUnsent) {
     EXPECT_TRUE(Logged(kRankErrorLine));
     EXPECT_FALSE(Logged("送信OK"));
     EXPECT_EQ(g.screen.Current(), Screen::DungeonCleared);
-    EXPECT_FALSE(g.input.InputBusy);
     ClickCaption(form, "送信せずに終了");
     EXPECT_EQ(g.screen.Current(), Screen::ScoreSent);
     ClickCaption(form, "OK");
@@ -121,8 +105,8 @@ TEST_F(RankFlowTest, FailedSendStaysOnTheScoreScreenAndMayEndUnsent) {
     EXPECT_FALSE(g.menus.scoreSendFailed) << "a new record starts without the unsent choice";
 }
 
-TEST_F(RankFlowTest, RankingListShowsABoardAndComesBackToTheList) {
-    Answer(Board({Row("Aya", 1, 900)}));
+TEST_F(RankFlowTest, RankingListShowsABoardAndAFailedReadShowsNone) {
+    Answer(Reply({Row("Aya", 1, 900)}));
     OpenScreen(g, Screen::RankingList);
     Frames(form, 1);
     ClickCaption(form, "IR.月の回廊");
@@ -130,28 +114,18 @@ TEST_F(RankFlowTest, RankingListShowsABoardAndComesBackToTheList) {
     EXPECT_GE(framesBeforeRequest, 1);
     EXPECT_TRUE(Logged("受信OK...."));
     ASSERT_TRUE(g.rank.boxVisible);
-    EXPECT_EQ(g.rank.records[0].name, "Aya");
-
-    Click(form, 300, 200, MouseButton::Right);  // the list itself: a right click is "<BACK>"
+    Click(form, 300, 200, MouseButton::Right);  // on the list itself
     EXPECT_FALSE(g.rank.boxVisible);
     EXPECT_EQ(g.screen.Current(), Screen::RankingList);
-}
-
-TEST_F(RankFlowTest, FailedReadShowsNoBoardAndReopensTheList) {
-    Answer(Board({Row("Aya", 1, 900)}));
-    ASSERT_TRUE(ShowDungeonBoard(g, 1));
-    HideBoard(g);
 
     Answer("", false);
-    OpenScreen(g, Screen::RankingList);
-    Frames(form, 1);
     logged.clear();
-    ClickCaption(form, "IR.月の回廊");
-    EXPECT_FALSE(g.rank.boxVisible) << "the old board is another dungeon's";
+    Frames(form, 1);
+    ClickCaption(form, "IR.始まりの洞窟");
+    EXPECT_FALSE(g.rank.boxVisible) << "the board still held is another dungeon's";
     EXPECT_TRUE(Logged(kRankErrorLine));
     EXPECT_FALSE(Logged("受信OK...."));
     EXPECT_EQ(g.screen.Current(), Screen::RankingList);
-    EXPECT_EQ(g.rank.records[0].name, "Aya") << "the records stay as they were";
 }
 
 }  // namespace

@@ -8,23 +8,8 @@ namespace kestrilon {
 namespace {
 
 trank Sample() {
-    trank row;
-    row.name = "Rin";
-    row.number = 40213;
-    row.score = 2999;
-    row.comment = "よろしく！ a+b-c #1";
-    row.clears = 12;
-    row.date = "5/7";
-    row.ex = 0;
-    row.level = 33;
-    row.treasure = 4;
-    return row;
-}
-
-std::string PercentDecode(std::string_view body) {
-    std::string bytes;
-    for (size_t i = 0; i + 2 < body.size(); i += 3) bytes += static_cast<char>(std::stoi(std::string(body.substr(i + 1, 2)), nullptr, 16));
-    return bytes;
+    return {.name = "Rin", .number = 40213, .score = 2999, .comment = "よろしく！ a+b-c #1", .clears = 12,
+            .date = "5/7", .ex = 0, .level = 33, .treasure = 4};
 }
 
 TEST(RankRequest, BodyIsEveryByteInUpperCaseHexAndDecodesBackToTheRow) {
@@ -35,7 +20,8 @@ TEST(RankRequest, BodyIsEveryByteInUpperCaseHexAndDecodesBackToTheRow) {
         EXPECT_EQ((*body)[i], '%');
         for (char c : body->substr(i + 1, 2)) EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << *body;
     }
-    const std::string h = PercentDecode(*body);
+    std::string h;
+    for (size_t i = 0; i < body->size(); i += 3) h += static_cast<char>(std::stoi(body->substr(i + 1, 2), nullptr, 16));
     EXPECT_TRUE(h.ends_with("\x82\xA0" "98")) << "\"あ\" in CP932 and the random number";
     const std::string u = h.substr(0, h.size() - 4);
     EXPECT_NE(u.front(), '+') << "the opening \"+\" is dropped";
@@ -52,19 +38,11 @@ TEST(RankRequest, FieldTextFollowsTheMarkerInOrder) {
     EXPECT_EQ(kRankMarker.size(), 12u) << "eight characters, two of them hiragana";
     EXPECT_EQ(RankSentName("kstrgm4071"), "GM");
     EXPECT_EQ(RankSentName("kstrgm4072"), "kstrgm4072");
-    EXPECT_EQ(RankMonthDay(1, 9), "1/9");
-    EXPECT_EQ(RankMonthDay(12, 31), "12/31");
-    EXPECT_EQ(RankWriteUrl("http://127.0.0.1:8177", 3), "http://127.0.0.1:8177/vesk/vesk_rank.exe?write&3");
-    EXPECT_EQ(RankReadUrl("http://h", 21), "http://h/vesk/vesk_rank.exe?read&21");
 }
 
 TEST(RankRequest, CleanTextKeepsTheFieldsApart) {
     EXPECT_EQ(RankCleanText("a#{b"), "a#.b");
-    EXPECT_EQ(RankCleanText("#{#{"), "#.#.");
-    EXPECT_EQ(RankCleanText("tab\there"), "tab here");
-    std::string long_;
-    for (int i = 0; i < 300; ++i) long_ += "あ";
-    EXPECT_EQ(RankCleanText(long_).size(), 255u * 3);
+    EXPECT_EQ(RankCleanText("#{#{\t"), "#.#. ");
     // A comment ending in "#" still splits where the game meant it to.
     trank row = Sample();
     row.comment = "end#";
@@ -73,22 +51,10 @@ TEST(RankRequest, CleanTextKeepsTheFieldsApart) {
     EXPECT_EQ(write.row->comment, "end#");
 }
 
-std::string ReplyLine(const trank& row) { return *RankEncodeLine(RankFieldText(row)); }
-
-TEST(RankReply, ServerLineParsesBackToItsRow) {
-    const std::string line = ReplyLine(Sample());
-    for (char c : line) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
-    const auto decoded = RankDecodeLine(line);
-    ASSERT_TRUE(decoded.has_value());
-    EXPECT_TRUE(RankIsRecordLine(*decoded));
-    EXPECT_EQ(RankParseRecord(*decoded), Sample());
-}
-
 TEST(RankReply, RecordNeedsBothHalvesOfTheMarker) {
     EXPECT_TRUE(RankIsRecordLine("xv[y]vz"));
     EXPECT_FALSE(RankIsRecordLine("(kすv[#{Rin#{1#{"));
     EXPECT_FALSE(RankIsRecordLine("]vて#{Rin#{1#{"));
-    EXPECT_FALSE(RankDecodeLine("&&&+++").has_value());
 }
 
 TEST(RankReply, NumberThatFailsEndsTheRecordThere) {
@@ -121,12 +87,6 @@ TEST(RankReply, NoticeTextIsReadAsCp932AndBlanked) {
     EXPECT_FALSE(RankIsNotice(" [m"));
     EXPECT_EQ(RankNoticeText(*Utf8ToCp932("[mお知らせ\t1")), "[mお知らせ 1");
     EXPECT_EQ(RankNoticeText("[m\x81 ok"), "[m ok") << "a byte that is no CP932 is dropped";
-}
-
-TEST(RankReply, LinesSplitAtEitherLineEnd) {
-    EXPECT_EQ(RankSplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(RankSplitLines("a\r\n"), (std::vector<std::string>{"a"}));
-    EXPECT_TRUE(RankSplitLines("").empty());
 }
 
 TEST(RankBoard, RowColumnsArePaddedInCp932Bytes) {
