@@ -4,6 +4,7 @@
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "battle/enemy_table.h"
 #include "content/content_problems.h"
 #include "menu/menu.h"
 #include "persist/save_file.h"
@@ -29,7 +30,7 @@ void TForm1::FormCreate() {
     l.bak.Clear(0);
     if (haveTitle) l.bak.Copy(l.haikei, 0, 0, kScreenWidth, kScreenHeight);
     l.cg.Clear(0);
-    g.frame.TitleState = -2;
+    g.frame.TitleState = TitleCode(TitleState::Splash);
 
     for (int slot : {kLayerBackground, kLayerComposed}) {
         Bitmap& layer = l.LayerTable[static_cast<size_t>(slot)];
@@ -40,6 +41,7 @@ void TForm1::FormCreate() {
 
     ReportContentProblems();
     RebuildMenus(g);
+    FillEnemyTable(g);
     Load(g);
 
     // A ranking request blocks; the frame that says so is shown before it.

@@ -77,7 +77,7 @@ void ComposeGameFrame(Game& g) {
     if (g.frame.BackgroundDirty == 1) RebuildBackground(g);
     l.cg.Copy(l.LayerTable[kLayerComposed], 0, 0, kScreenWidth, kScreenHeight);
     DrawZoomLayer(g);
-    if (g.screen.GameScene != 0) DrawMenus(g);
+    if (g.screen.Current() != Screen::None) DrawMenus(g);
     RenderFrame(g);
     l.cg.OrCombine(l.bak, 0, 0, kScreenWidth, kScreenHeight);
     Shake(g);

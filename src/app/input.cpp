@@ -25,7 +25,7 @@ void ShowTitlePictures(Game& g) {
         {"pic01.jpg", p.deathCount >= 30},
         {"pic03.jpg", p.unlockFlags[kFlagDarknessProgress] >= 6},
     }};
-    const auto& [name, shown] = choices[static_cast<size_t>(g.Roll(4))];
+    const auto& [name, shown] = choices[static_cast<size_t>(g.looks.Roll(4))];
     if (shown) ShowPicture(g, name);
 }
 

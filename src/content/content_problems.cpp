@@ -4,6 +4,7 @@
 #include <array>
 #include <iostream>
 
+#include "battle/enemy_check.h"
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "data/sound_names.h"
@@ -18,11 +19,12 @@ namespace {
 
 // Every table that names cards in code. A new table adds its list here.
 using ReferenceList = std::span<const CardReference> (*)();
-constexpr std::array<ReferenceList, 4> kReferenceLists = {
+constexpr std::array<ReferenceList, 5> kReferenceLists = {
     &StatCardReferences,
     &GainCardReferences,
     &SaveFileCardReferences,
     &ScreenCardReferences,
+    &EnemyCardReferences,
 };
 
 std::string_view KindName(CardKind kind) {
@@ -117,6 +119,7 @@ std::vector<std::string> ContentProblems() {
         for (std::span<const CardRow> group : catalogue) Append(problems, CardRowProblems(group));
     }
     for (ReferenceList list : kReferenceLists) Append(problems, CardReferenceProblems(list()));
+    Append(problems, EnemyContentProblems());
     return problems;
 }
 

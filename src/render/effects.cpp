@@ -1,5 +1,6 @@
 #include "render/effects.h"
 
+#include <array>
 #include <vector>
 
 #include "render/effect_draw.h"
@@ -30,20 +31,12 @@ bool RefusesSpawns(EffectKind kind) {
     return kind == DamageNumber || kind == RisingNumber || kind == Hold || kind == PinkOrbs;
 }
 
+// The vertical steps of a bouncing number: up, a short fall past its line, a settle, and a
+// slow sink until it ends.
+constexpr std::array<int, 10> kBounceSteps = {-12, -12, -10, 6, 4, -3, -2, 3, 2, -1};
 int Bounce(int step) {
-    switch (step) {
-        case 0:
-        case 1: return -12;
-        case 2: return -10;
-        case 3: return 6;
-        case 4: return 4;
-        case 5: return -3;
-        case 6: return -2;
-        case 7: return 3;
-        case 8: return 2;
-        case 9: return -1;
-        default: return step >= 10 && step <= 99 ? 1 : 0;
-    }
+    if (step >= 0 && step < static_cast<int>(kBounceSteps.size())) return kBounceSteps[static_cast<size_t>(step)];
+    return step >= 10 && step <= 99 ? 1 : 0;
 }
 
 void DrawEffects(Game& g) {

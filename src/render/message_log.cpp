@@ -40,8 +40,10 @@ void SetEntry(LogEntry& entry, std::string_view text, int code, std::string_view
     entry.age = 0;
 }
 
-bool IsNarrowScene(int scene) { return scene == 15 || scene == 16 || scene == 23; }
-bool IsLongListScene(int scene) { return scene == 8 || scene == 19 || scene == 21 || scene == 26; }
+bool IsNarrowScene(Screen s) { return s == Screen::Shop || s == Screen::Synthesis || s == Screen::Altar; }
+bool IsLongListScene(Screen s) {
+    return s == Screen::DungeonList || s == Screen::RankingList || s == Screen::OrbList || s == Screen::CatalogueList;
+}
 
 }  // namespace
 
@@ -123,7 +125,7 @@ void ClearLog(Game& g) {
 
 void DrawLog(Game& g) {
     const ScreenState& screen = g.screen;
-    const bool narrow = screen.editBookKind > 0 || IsNarrowScene(screen.GameScene);
+    const bool narrow = screen.editBookKind > 0 || IsNarrowScene(screen.Current());
     int lines = 14;
     if (narrow) lines = 5;
     if (screen.presetPanelOpen) lines = 3;
@@ -138,7 +140,7 @@ void DrawLog(Game& g) {
             x = 434;
             y = 580 - n * 20;
         }
-        if (IsLongListScene(screen.GameScene)) {
+        if (IsLongListScene(screen.Current())) {
             if (screen.listEntries > 8) y = 275 - n * 20;
             if (screen.listEntries > 12) y = 175 - n * 20;
             if (screen.listEntries > 16) y = 75 - n * 20;

@@ -1,6 +1,6 @@
 #pragma once
-// The record shared by enemy templates and the live combatants of a battle, and the
-// table of the player's row and the 19 enemy slots.
+// The record shared by enemy templates and the live combatants of a battle, the table of
+// enemy templates, and the table of the player's row and the 19 enemy slots.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -142,10 +142,34 @@ struct tenemy {
     int32_t templateId = 0;
     std::array<tseirei, kSummonSlots> summons;
 
+    // A template exists, and a slot is occupied, when its name is set.
+    bool Exists() const { return !name.empty(); }
 };
+
+using EnemyTemplate = tenemy;
+using Combatant = tenemy;
 
 constexpr int kCombatantRows = 20;  // row 0 the player, 1 .. 19 enemy slots
 constexpr int kPlayerRow = 0;
+constexpr int kFirstEnemyRow = 1;
+constexpr int kLastEnemyRow = 19;
+constexpr int kEnemyTemplates = 1000;  // template ids 0 .. 999
+
+// Every enemy the game knows, filled once at start-up and never changed afterwards.
+struct EnemyTable {
+    EnemyTemplate blank;  // all zero, copied over an enemy slot to clear it
+    std::array<EnemyTemplate, kEnemyTemplates> templates;
+
+    EnemyTemplate& operator[](int id) {
+        EXPECTS(ValidId(id));
+        return templates[static_cast<size_t>(id)];
+    }
+    const EnemyTemplate& operator[](int id) const {
+        EXPECTS(ValidId(id));
+        return templates[static_cast<size_t>(id)];
+    }
+    static bool ValidId(int id) { return id >= 0 && id < kEnemyTemplates; }
+};
 
 struct CombatantTable {
     tenemy blank;  // all zero, copied over a row to clear it

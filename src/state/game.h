@@ -34,6 +34,7 @@ struct Game {
     DungeonState dungeon;
     BattleState battle;
     CombatantTable combatants;
+    EnemyTable enemies;
     MessageLog log;
     EffectTable effects;
     FrameState frame;

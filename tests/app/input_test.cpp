@@ -137,15 +137,15 @@ TEST_F(ClickTest, TitlePictureNeedsItsCondition) {
     os.WriteJpeg("cg/pic03.jpg", 8, 8, Rgb(0, 255, 0));
     // A new player meets none of the four conditions: only "0.jpg" is shown.
     for (uint64_t seed = 1; seed <= 8; ++seed) {
-        g.rng.Seed(seed);
-        g.frame.TitleState = -2;
+        g.looks.Seed(seed);
+        g.frame.TitleState = TitleCode(TitleState::Splash);
         HandleClick(g, 1, 1, MouseButton::Left);
         EXPECT_TRUE(Bluish(g.layers.LayerTable[kLayerBackground].Pixel(1, 1)));
     }
     g.player.level = 10;
     g.player.deathCount = 30;
     g.player.unlockFlags[kFlagDarknessProgress] = 6;
-    g.frame.TitleState = -2;
+    g.frame.TitleState = TitleCode(TitleState::Splash);
     HandleClick(g, 1, 1, MouseButton::Left);
     EXPECT_TRUE(Greenish(g.layers.LayerTable[kLayerBackground].Pixel(1, 1)));
 }
@@ -175,7 +175,7 @@ TEST_F(ClickTest, BusyOrNamingIgnoresClicks) {
 
 TEST_F(ClickTest, EscapeResetsOnlyOnTheTitlePictures) {
     g.player.level = 7;
-    g.frame.TitleState = -1;
+    g.frame.TitleState = TitleCode(TitleState::Picture);
     os.answers = {false};
     ResetRequest(g);
     EXPECT_EQ(g.player.level, 7);

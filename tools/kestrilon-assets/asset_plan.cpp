@@ -3,6 +3,7 @@
 #include <array>
 #include <unordered_set>
 
+#include "battle/enemy_table.h"
 #include "data/card_database.h"
 #include "data/sound_names.h"
 #include "render/pictures.h"
@@ -21,22 +22,7 @@ constexpr int kSpecialOnScreen = 160;
 constexpr int kBeastSide = 64;
 constexpr int kEventSide = 200;  // the zoom layer shows it stretched to 400 x 400
 
-// Pictures named by the enemy rows, the special encounters and the dungeon rows.
-constexpr EnemyPicture kEnemies[] = {
-    {"unit0.bmp", "訓練生", 0},          {"unit1.bmp", "訓練二年生", 0},   {"leaf.bmp", "フライリーフ", 0},
-    {"unit2.bmp", "体術士", 0},          {"unit101.bmp", "アメーバ", 3},   {"crown.bmp", "クラウン魔", 0},
-    {"unit4.bmp", "ガンマン", 0},        {"unit102.bmp", "精霊の子", 4},   {"unit107.bmp", "蝙蝠", 9},
-    {"unit122.bmp", "朱雀", 2},          {"unit10.bmp", "天使", 8},        {"unit105.bmp", "スモッグ", 7},
-    {"unit17.bmp", "ナイト", 8},         {"unit103.bmp", "火の玉", 2},     {"unit111.bmp", "ガウラ", 5},
-    {"unit18.bmp", "火の召喚士", 2},     {"unit108.bmp", "DRAGOON!!", 5}, {"unit51.bmp", "闇からの使者", 9},
-    {"unit65.bmp", "大槍術士", 7},       {"unit42.bmp", "封印魔術士", 0},  {"unit_tel.bmp", "テレパス", 0},
-    {"unit_robo.bmp", "ロボット", 0},    {"unit_snow.bmp", "スノウリーフ", 6}, {"unit110.bmp", "アイスマン", 6},
-    {"unit60.bmp", "ガンマン", 0},
-    {"choco.bmp", "ﾁｮｺﾁｮｺ", 0, true}, {"riria.bmp", "リリア", 0, true}, {"unmei.bmp", "", 0, true},
-    {"haine.bmp", "", 0, true},          {"sokoku.bmp", "", 0, true},     {"dorosy.bmp", "", 0, true},
-    {"figaro.bmp", "", 0, true},         {"ganyu.bmp", "", 0, true},
-};
-
+// Pictures named by the dungeon rows.
 constexpr DungeonPicture kDungeons[] = {
     {"kabe.jpg", "再構成トンネル"}, {"hill.jpg", "はじまりの丘"},     {"block.jpg", "リ・テの門"},
     {"renga.jpg", "クラウンボトル"}, {"town.jpg", "予感の街・レ"},    {"suiro.jpg", "魔水路"},
@@ -179,7 +165,9 @@ AssetPlan PlanAssets(Game& g) {
         for (std::string_view name : kEvents) collect.Picture(name, PictureKind::Event, kEventSide, kEventSide);
         for (std::string_view name : WaveNames()) collect.Wave(name);
     }
-    AddEnemyPictures(plan, kEnemies);
+    std::vector<EnemyPicture> enemies;
+    for (const EnemyPictureRow& row : EnemyPictures()) enemies.push_back({row.image, row.name, row.element, row.special});
+    AddEnemyPictures(plan, enemies);
     AddDungeonPictures(plan, kDungeons);
     plan.music.assign(MusicNames().begin(), MusicNames().end());
     return plan;

@@ -14,6 +14,13 @@ using Args = std::span<const std::string_view>;
 // the altar unlocked, so the altar-only cards are listed too.
 int RunCards(Args args, std::ostream& out, std::ostream& err);
 
+// Every enemy template as TSV, then any fault of the enemy content on stderr.
+int RunEnemies(Args args, std::ostream& out, std::ostream& err);
+
+// Every slot of the 63 special encounters as TSV; "--summary" prints instead the mean level
+// and hit points of each dungeon's ordinary, boss, EX and extreme encounters.
+int RunEncounters(Args args, std::ostream& out, std::ostream& err);
+
 // The values of a save file by name: the player's numbers, the non-empty entries of the
 // per-dungeon tables and flags, the preset names, then one row per card held or seen.
 int RunSave(Args args, std::ostream& out, std::ostream& err);

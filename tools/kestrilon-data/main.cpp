@@ -19,6 +19,9 @@ struct Command {
 constexpr std::array kCommands = {
     Command{"cards", "cards [--altar]   every named card after a new game's fill", kestrilon::data_tool::RunCards},
     Command{"save", "save FILE         the values of a save file by name", kestrilon::data_tool::RunSave},
+    Command{"enemies", "enemies           every enemy template", kestrilon::data_tool::RunEnemies},
+    Command{"encounters", "encounters [--summary]  the boss, EX and extreme encounters of every dungeon",
+            kestrilon::data_tool::RunEncounters},
 };
 
 int Usage(std::ostream& out) {

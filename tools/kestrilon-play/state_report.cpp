@@ -21,8 +21,8 @@ constexpr std::array<std::string_view, 28> kSceneNames = {
     "catalogue order", "card catalogue",  "dungeon catalogue"};
 
 std::string ScreenName(const Game& g) {
-    if (g.frame.TitleState == -2) return "splash";
-    if (g.frame.TitleState == -1) return "title picture";
+    if (g.frame.TitleState == TitleCode(TitleState::Splash)) return "splash";
+    if (g.frame.TitleState == TitleCode(TitleState::Picture)) return "title picture";
     if (g.screen.nameBoxOpen) return "name entry";
     const int scene = g.screen.GameScene;
     if (scene >= 0 && scene < static_cast<int>(kSceneNames.size())) return std::string(kSceneNames[static_cast<size_t>(scene)]);
