@@ -115,7 +115,8 @@ struct Player {
         };
     }
     FakePlatform os;
-    Game game{os, 11};
+    std::unique_ptr<Game> owned = std::make_unique<Game>(os, 11);  // too large for the stack
+    Game& game = *owned;
     std::vector<std::string> logged;
 };
 
