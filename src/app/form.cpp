@@ -9,6 +9,8 @@
 #include "dungeon/dungeon_table.h"
 #include "menu/menu.h"
 #include "persist/save_file.h"
+#include "ranking/board.h"
+#include "screens/ranking.h"
 #include "sound/sound.h"
 #include "text/text.h"
 
@@ -44,6 +46,12 @@ void TForm1::FormCreate() {
     FillEnemyTable(g);
     Load(g);
 
+    // A ranking request blocks; the frame that says so is shown before it.
+    g.rank.paintFrame = [](Game& game) {
+        ComposeFrame(game);
+        game.os.ShowFrame(game.layers.cg);
+    };
+
     g.frame.timerInterval = 90;
     created_ = true;
 }
@@ -65,6 +73,11 @@ void TForm1::Timer1Timer() {
 void TForm1::cgMouseDown(int x, int y, MouseButton button) {
     Game& g = *game_;
     if (g.input.InputBusy) return;
+    // The board is a panel over the window: while shown it takes every click.
+    if (g.rank.boxVisible) {
+        if (RankBoxMouseDown(g, x, y, button) == RankBoxClick::Back) rank_bClick(g);
+        return;
+    }
     if (g.screen.nameBoxOpen) {
         const Rect ok = kNameOkRect;
         if (button == MouseButton::Left && x >= ok.left && x < ok.right && y >= ok.top && y < ok.bottom) Button1Click();
@@ -84,12 +97,16 @@ void TForm1::cgMouseDown(int x, int y, MouseButton button) {
 void TForm1::cgMouseUp() {
     InputState& in = game_->input;
     if (in.ClickKind >= 1) in.ClickKind = 0;
+    RankBoxMouseUp(*game_);
 }
 
 void TForm1::cgMouseMove(int x, int y) {
     game_->input.ClickX = x;
     game_->input.ClickY = y;
+    RankBoxMouseMove(*game_, x, y);
 }
+
+void TForm1::rank_listMouseWheel(int notches) { RankListWheel(*game_, notches); }
 
 void TForm1::FormKeyDown(Key key) {
     Game& g = *game_;

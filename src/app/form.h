@@ -27,6 +27,8 @@ public:
     void cgMouseDown(int x, int y, MouseButton button);
     void cgMouseUp();
     void cgMouseMove(int x, int y);
+    // Wheel notches, positive away from the player; they scroll the ranking board.
+    void rank_listMouseWheel(int notches);
     void FormKeyDown(Key key);
     // Typed text: into the name entry, or into the focused name edit of the preset panel.
     void name_lTextInput(std::string_view text);

@@ -9,6 +9,7 @@
 #include "data/stats.h"
 #include "render/background.h"
 #include "menu/menu.h"
+#include "ranking/board.h"
 #include "render/effects.h"
 #include "state/game.h"
 
@@ -82,6 +83,7 @@ void ComposeGameFrame(Game& g) {
     RenderFrame(g);
     l.cg.OrCombine(l.bak, 0, 0, kScreenWidth, kScreenHeight);
     Shake(g);
+    DrawRankBox(g);
 }
 
 }  // namespace

@@ -20,13 +20,19 @@ size_t Collect(char* data, size_t size, size_t count, void* user) {
     return bytes;
 }
 
-}  // namespace
-
-HttpReply SdlPlatform::HttpGet(const std::string& url) {
+// One synchronous exchange; a body makes it a POST.
+HttpReply Exchange(const std::string& url, const std::string* body) {
     HttpReply reply;
     CURL* curl = curl_easy_init();
     if (!curl) return reply;
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    // The address can come from the environment; it never names a local file or another protocol.
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    if (body) {
+        curl_easy_setopt(curl, CURLOPT_POST, 1L);
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body->data());
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body->size()));
+    }
     curl_easy_setopt(curl, CURLOPT_TIMEOUT, 10L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 10L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
@@ -41,6 +47,12 @@ HttpReply SdlPlatform::HttpGet(const std::string& url) {
     if (!reply.ok) reply.body.clear();
     return reply;
 }
+
+}  // namespace
+
+HttpReply SdlPlatform::HttpGet(const std::string& url) { return Exchange(url, nullptr); }
+
+HttpReply SdlPlatform::HttpPost(const std::string& url, const std::string& body) { return Exchange(url, &body); }
 
 bool SdlPlatform::OpenUrl(const std::string& url) {
     // No shell in between: the address is passed as one argument.

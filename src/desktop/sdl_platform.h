@@ -35,10 +35,12 @@ public:
     Answer Ask(const std::string& text) override;
     Answer Notify(const std::string& text) override;
     HttpReply HttpGet(const std::string& url) override;
+    HttpReply HttpPost(const std::string& url, const std::string& body) override;
     bool OpenUrl(const std::string& url) override;
 
     // Shows a composed frame and keeps it as the backdrop of dialogs.
     void Present(const Canvas& frame);
+    void ShowFrame(const Canvas& frame) override { Present(frame); }
 
 private:
     // Runs a modal dialog over the last frame; returns the index of the button chosen,

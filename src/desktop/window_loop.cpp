@@ -30,6 +30,9 @@ bool Dispatch(TForm1& form, const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN: form.cgMouseDown(event.button.x, event.button.y, ButtonOf(event.button.button)); break;
     case SDL_MOUSEBUTTONUP: form.cgMouseUp(); break;
     case SDL_MOUSEMOTION: form.cgMouseMove(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEWHEEL:
+        form.rank_listMouseWheel(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
+        break;
     case SDL_KEYDOWN: form.FormKeyDown(KeyOf(event.key.keysym.sym)); break;
     case SDL_TEXTINPUT: form.name_lTextInput(event.text.text); break;
     default: break;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "gfx/canvas.h"
+
 namespace kestrilon {
 
 // How a dialog ended. Closed: the window was closed instead; every later dialog then ends
@@ -52,8 +54,14 @@ public:
     }
 
     virtual HttpReply HttpGet(const std::string& url) = 0;
+    // The same with a request body, sent as a POST.
+    virtual HttpReply HttpPost(const std::string& url, const std::string& body) = 0;
     // Opens a web page in the desktop's browser; false when that failed.
     virtual bool OpenUrl(const std::string& url) = 0;
+
+    // Shows a frame at once, outside the timer's rhythm: the game paints one before it
+    // blocks on a request so that the player sees why it waits.
+    virtual void ShowFrame(const Canvas& /*frame*/) {}
 
     // Each line the game logs, as it is logged; for tools that print a play-through.
     virtual void Logged(std::string_view /*text*/, std::string_view /*colourName*/) {}

@@ -82,8 +82,11 @@ void BuildFightMenu(Game& g);
 void BuildTargetChoice(Game& g);
 void BuildFightWon(Game& g);
 
-// score.cpp
+// ranking.cpp: the score screens and the actions of the ranking list (rank_bClick in ranking.h)
 void BuildDungeonCleared(Game& g);
+AfterAction RunDungeonCleared(Game& g, const tmenu& item);
 void BuildScoreSent(Game& g);
+AfterAction RunScoreSent(Game& g, const tmenu& item);
+AfterAction RunRankingList(Game& g, const tmenu& item);
 
 }  // namespace kestrilon

@@ -15,6 +15,7 @@
 #include "state/log_state.h"
 #include "state/menu_state.h"
 #include "state/player.h"
+#include "state/ranking_state.h"
 #include "state/rng.h"
 #include "state/screen_state.h"
 #include "state/sound_state.h"
@@ -42,6 +43,7 @@ struct Game {
     ClickScript script;
     InputState input;
     SoundState sound;
+    RankingState rank;
     Layers layers;
 
     int Roll(int n) { return rng.Roll(n); }

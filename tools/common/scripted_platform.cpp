@@ -99,10 +99,21 @@ void ScriptedPlatform::MessageBox(const std::string& text) { Notify(text); }
 
 HttpReply ScriptedPlatform::HttpGet(const std::string& url) {
     HttpReply reply;
-    if (http) reply = http(url);
+    if (http) reply = http(url, {});
+    requests.push_back("GET " + url);
     Tell("HTTP", url + (reply.ok ? " -> ok" : " -> failed"));
     return reply;
 }
+
+HttpReply ScriptedPlatform::HttpPost(const std::string& url, const std::string& body) {
+    HttpReply reply;
+    if (http) reply = http(url, body);
+    requests.push_back("POST " + url);
+    Tell("HTTP", "POST " + url + (reply.ok ? " -> ok" : " -> failed"));
+    return reply;
+}
+
+void ScriptedPlatform::ShowFrame(const Canvas&) { ++framesShown; }
 
 bool ScriptedPlatform::OpenUrl(const std::string& url) {
     urlsOpened.push_back(url);

@@ -39,6 +39,8 @@ public:
     Answer Ask(const std::string& text) override;
     Answer Notify(const std::string& text) override;
     HttpReply HttpGet(const std::string& url) override;
+    HttpReply HttpPost(const std::string& url, const std::string& body) override;
+    void ShowFrame(const Canvas& frame) override;
     bool OpenUrl(const std::string& url) override;
     void Logged(std::string_view text, std::string_view colourName) override;
 
@@ -67,7 +69,10 @@ public:
     std::vector<std::string> questions;
     std::vector<std::string> messages;
     std::vector<std::string> urlsOpened;
-    std::function<HttpReply(const std::string&)> http;
+    // Answers HTTP requests; the body is empty for a GET. Without it every request fails.
+    std::function<HttpReply(const std::string& url, const std::string& body)> http;
+    std::vector<std::string> requests;  // "GET url" or "POST url", in order
+    int framesShown = 0;                // frames the game showed outside the timer
     // Hears SOUND, MUSIC, ASK, MSG, OPEN, HTTP and LOG events with their one-line detail.
     std::function<void(std::string_view kind, std::string_view detail)> listener;
 
