@@ -6,6 +6,7 @@
 #include "books/gains.h"
 #include "data/book_holds.h"
 #include "dungeon/run.h"
+#include "dungeon/tips.h"
 #include "dungeon/walk.h"
 #include "menu/menu.h"
 #include "persist/save_file.h"
@@ -22,19 +23,6 @@ constexpr int kClearBackup = 3;
 constexpr CardReference kTimeQueenEarrings = CardWithId(938, CardKind::Dungeon, "time bonus");
 constexpr CardReference kSamuraiNecklace = CardWithId(2314, CardKind::Battle, "time bonus");
 constexpr CardReference kSamuraiPendant = CardWithId(2328, CardKind::Battle, "time bonus");
-
-// Back at the main menu; the tip shown there is the story work's (ReturnToMenuWithTip).
-void ReturnToMenu(Game& g) {
-    RunReset(g);
-    g.dungeon.number = 0;
-    g.dungeon.entered = 0;
-    g.dungeon.event = EventCode::None;
-    g.dungeon.zoomPicture.clear();
-    g.dungeon.tipPending = false;
-    ZoomPictureLoad(g, "not");
-    CloseScreens(g);
-    OpenScreen(g, Screen::MainMenu);
-}
 
 }  // namespace
 
@@ -94,7 +82,7 @@ void LeaveDungeon(Game& g) {
         p.goldNuggets = 0;
     }
     if (g.dungeon.tipPending) {
-        ReturnToMenu(g);
+        ReturnToMenuWithTip(g);
         return;
     }
     std::string score = "　今回の得点：";
@@ -109,13 +97,13 @@ void LeaveDungeon(Game& g) {
     }
     if (!ScoreIntact(g)) {
         Log(g, "?");
-        ReturnToMenu(g);
+        ReturnToMenuWithTip(g);
         return;
     }
     // Only a score above the old one is a record: a tie, or a run of no points against an
     // empty board, has nothing new to send.
     if (n >= p.highScores.size() || p.score <= p.highScores[n]) {
-        ReturnToMenu(g);
+        ReturnToMenuWithTip(g);
         return;
     }
     LogColour(g, "　>> New Record <<", "rainbow");

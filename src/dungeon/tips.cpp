@@ -8,6 +8,7 @@
 #include "dungeon/story_pages.h"
 #include "menu/menu.h"
 #include "render/message_log.h"
+#include "render/pictures.h"
 #include "state/game.h"
 #include "text/text.h"
 
@@ -29,9 +30,15 @@ std::string TipForRoll(int roll, int capacity) {
 
 void ReturnToMenuWithTip(Game& g) {
     RunReset(g);
-    g.dungeon.number = 0;
+    DungeonState& d = g.dungeon;
+    d.number = 0;
     // The run is over here whichever way it ended, so points no longer mark the log.
-    g.dungeon.entered = 0;
+    d.entered = 0;
+    d.event = EventCode::None;
+    d.zoomPicture.clear();
+    d.tipPending = false;
+    ZoomPictureLoad(g, "not");
+    CloseScreens(g);
     OpenScreen(g, Screen::MainMenu);
     Log(g, TipForRoll(g.Roll(kTipRolls), BookCapacity(g)));
 }

@@ -1,8 +1,10 @@
 // The main menu: the hub of dungeons, book editing, the shops, story pages and slots.
 #include <array>
 
+#include "books/books.h"
 #include "dungeon/story.h"
 #include "menu/menu.h"
+#include "persist/save_file.h"
 #include "render/message_log.h"
 #include "screens/item_numbers.h"
 #include "screens/screens.h"
@@ -43,6 +45,17 @@ void BuildEventEntry(Game& g) {
     }
 }
 
+constexpr int kEntryBackup = 2;
+constexpr int kEntryBackupChance = 10;
+
+AfterAction ChooseDungeon(Game& g) {
+    if (!BookFillCheck(g, Book::Dungeon) || !BookFillCheck(g, Book::Battle)) return AfterAction::Rebuild;
+    if (g.Roll(kEntryBackupChance) == 0) Save(g, kEntryBackup);
+    OpenScreen(g, Screen::DungeonList);
+    Log(g, "ダンジョンを選択して下さい");
+    return AfterAction::Keep;
+}
+
 }  // namespace
 
 void BuildMainMenu(Game& g) {
@@ -74,6 +87,7 @@ void BuildMainMenu(Game& g) {
 
 AfterAction RunMainMenu(Game& g, const tmenu& item) {
     switch (ActionOf<MainAction>(item)) {
+    case MainAction::EnterDungeon: return ChooseDungeon(g);
     case MainAction::SubMenu: OpenScreen(g, Screen::SubMenu); return AfterAction::Keep;
     case MainAction::Orbs: OpenScreen(g, Screen::OrbList); return AfterAction::Keep;
     case MainAction::DungeonBookEdit: BeginBookEdit(g, Book::Dungeon); return AfterAction::Keep;

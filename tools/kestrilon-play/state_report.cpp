@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "app/click_item.h"
+#include "books/books.h"
+#include "data/capacity.h"
 #include "data/stats.h"
 #include "state/game.h"
 
@@ -63,10 +65,13 @@ const Field kFields[] = {
     {"mp", [](const Game& g) { return OutOf(g.player.mp, MaxMp(g)); }},
     {"tp", [](const Game& g) { return Of(g.player.tp); }},
     {"hunger", [](const Game& g) { return Of(g.player.hunger); }},
+    {"dungeonBook", [](const Game& g) { return OutOf(BookCardCount(g, Book::Dungeon), BookCapacity(g)); }},
+    {"battleBook", [](const Game& g) { return OutOf(BookCardCount(g, Book::Battle), BookCapacity(g)); }},
     {"volume", [](const Game& g) { return Of(g.player.soundVolume); }},
     {"dungeon", DungeonOf},
     {"inDungeon", [](const Game& g) { return Of(g.dungeon.entered); }},
     {"distance", [](const Game& g) { return Of(g.player.distanceWalked); }},
+    {"event", [](const Game& g) { return Of(static_cast<int>(g.dungeon.event)); }},
     {"goldNuggets", [](const Game& g) { return Of(g.player.goldNuggets); }},
     {"score", [](const Game& g) { return Of(g.player.score); }},
     {"deaths", [](const Game& g) { return Of(g.player.deathCount); }},
