@@ -1,7 +1,9 @@
 // kestrilon-play: plays the game headlessly from a script, one command a line.
-//   kestrilon-play [--seed N] [--folder DIR] [SCRIPT]
+//   kestrilon-play [--seed N] [--folder DIR] [--network] [SCRIPT]
 // Without --folder the game runs in a temporary copy of the built program folder with no
-// save file; with it, in DIR as it is. Commands come from SCRIPT or standard input.
+// save file; with it, in DIR as it is. Commands come from SCRIPT or standard input. The
+// ranking's requests fail unless --network lets them reach the server of the game's build
+// setting or of KESTRILON_RANK_SERVER.
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "net/http.h"
 #include "scripted_platform.h"
 #include "session.h"
 
@@ -18,12 +21,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: kestrilon-play [--seed N] [--folder DIR] [SCRIPT]";
+constexpr std::string_view kUsage = "usage: kestrilon-play [--seed N] [--folder DIR] [--network] [SCRIPT]";
 
 struct Options {
     uint64_t seed = 1;
     std::optional<fs::path> folder;
     std::optional<fs::path> script;
+    bool network = false;
 };
 
 int Fail(std::string_view why) {
@@ -44,6 +48,8 @@ std::optional<Options> ReadOptions(int argc, char** argv, std::string& problem) 
                 problem = "--seed expects a number";
                 return std::nullopt;
             }
+        } else if (arg == "--network") {
+            o.network = true;
         } else if (arg == "--folder" && hasValue) {
             o.folder = argv[++i];
         } else if (!arg.starts_with("-") && !o.script) {
@@ -74,7 +80,12 @@ std::string CopyAssets(const fs::path& from, const fs::path& to) {
     return "";
 }
 
-int Play(kestrilon::tools::ScriptedPlatform& os, std::istream& script) {
+int Play(kestrilon::tools::ScriptedPlatform& os, const Options& options, std::istream& script) {
+    os.seed = options.seed;
+    if (options.network)
+        os.http = [](const std::string& url, const std::string& body) {
+            return kestrilon::HttpExchange(url, body.empty() ? nullptr : &body);
+        };
     kestrilon::play::PlaySession session(os, std::cout);
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
@@ -101,11 +112,9 @@ int main(int argc, char** argv) {
     if (options->folder) {
         if (!fs::is_directory(*options->folder)) return Fail("no folder " + options->folder->string());
         kestrilon::tools::ScriptedPlatform os(*options->folder);
-        os.seed = options->seed;
-        return Play(os, script);
+        return Play(os, *options, script);
     }
     kestrilon::tools::ScriptedPlatform os;
-    os.seed = options->seed;
     if (std::string copy = CopyAssets(BuiltGameFolder(), os.ProgramFolder()); !copy.empty()) return Fail(copy);
-    return Play(os, script);
+    return Play(os, *options, script);
 }
