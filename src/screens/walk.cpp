@@ -23,6 +23,9 @@ namespace {
 // A hand slot's item carries slot + 1 as its action.
 constexpr int32_t kFirstSlotAction = 1;
 
+// Frames after a click on a hand card in which a second click throws the card away.
+constexpr int kDiscardClickFrames = 5;
+
 // Item emphasis of hand buttons.
 constexpr int32_t kEventCardEmphasis = 1;
 constexpr int32_t kAbilityEmphasis = 2;
@@ -64,7 +67,18 @@ AfterAction RunDungeonHand(Game& g, const tmenu& item) {
         return AfterAction::Keep;
     }
     const int slot = item.action - kFirstSlotAction;
-    if (slot >= 0 && slot < kHandSlots) UseHandCard(g, slot);
+    if (slot < 0 || slot >= kHandSlots) return AfterAction::Rebuild;
+    // A card clicked twice in quick succession, the first click not having used it, is thrown away.
+    if (g.menus.handClickWindow > 0) {
+        g.menus.handClickWindow = 0;
+        if (g.battle.battleOn >= 1)
+            DiscardBattleHandCard(g, slot);
+        else
+            DiscardHandCard(g, slot);
+        return AfterAction::Rebuild;
+    }
+    const bool used = CanUseHandCard(g, slot) && UseHandCard(g, slot);
+    g.menus.handClickWindow = used ? 0 : kDiscardClickFrames;
     return AfterAction::Rebuild;
 }
 

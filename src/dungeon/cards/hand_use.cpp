@@ -96,41 +96,43 @@ bool CanUseHandCard(const Game& g, int slot) {
     return true;
 }
 
-void UseHandCard(Game& g, int slot) {
+bool UseHandCard(Game& g, int slot) {
     if (Busy(g)) {
         CloseScreens(g);
         OpenScreen(g, Screen::GameOver);
-        return;
+        return false;
     }
     const Book book = HandBook(g);
     const int id = CardIn(g, book, slot);
-    if (id == 0) return;
+    if (id == 0) return false;
     const titem& card = g.cards[id];
     if (g.player.mp < card.mpCost) {
         LogColour(g, "MPが足りません", "gray");
-        return;
+        return false;
     }
     if (g.player.tp < card.tpCost) {
         LogColour(g, "TPが足りません", "gray");
-        return;
+        return false;
     }
     if (InFight(g)) {
         UseBattleHandCard(g, slot);
-        return;
+        return true;
     }
     if (card.action == CodeOf(DungeonEffect::EscapePod)) {
-        if (g.os.Confirm("脱出してもいいですか？")) UseDungeonCard(g, id);
-        return;
+        if (!g.os.Confirm("脱出してもいいですか？")) return false;
+        UseDungeonCard(g, id);
+        return true;
     }
     RemoveHandCard(g, Book::Dungeon, slot);
     UseDungeonCard(g, id);
     if (g.menus.cardPictures) FloatCardPicture(g, id, slot);
-    if (!HandGoesOn(g)) return;
+    if (!HandGoesOn(g)) return true;
     RefillHand(g, Book::Dungeon, 1);
     if (g.dungeon.reopenHand) {
         g.dungeon.reopenHand = false;
         OpenScreen(g, Screen::DungeonHand);
     }
+    return true;
 }
 
 void DiscardHandCard(Game& g, int slot) {

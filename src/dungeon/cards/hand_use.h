@@ -14,8 +14,9 @@ struct Game;
 // no gun or bow in the battle hand.
 bool CanUseHandCard(const Game& g, int slot);
 // A click on the card in slot 0 .. 7 of the hand screen: in a fight the battle takes it;
-// outside, the card leaves the hand, takes effect and one card is drawn.
-void UseHandCard(Game& g, int slot);
+// outside, the card leaves the hand, takes effect and one card is drawn. False when the card
+// was not used (too little MP or TP, the escape declined, an empty slot, a dead player).
+bool UseHandCard(Game& g, int slot);
 // The walk menu's discard of dungeon-hand slot `slot`, for some hunger.
 void DiscardHandCard(Game& g, int slot);
 // The fight menu's discard of battle-hand slot `slot`; <Ability> cards set the charms off.
