@@ -90,6 +90,24 @@ TEST_F(CardFamilyTest, GatesStopWalkingCardsAndTheReversibleShoesPassThem) {
     EXPECT_EQ(g.dungeon.event, EventCode::None) << "no event is drawn after the shoes";
 }
 
+TEST_F(CardFamilyTest, ABlowThatKillsEndsTheRunAtOnce) {
+    At(3, 50);
+    SetEvent(g, EventCode::RiteGate, "door.bmp");
+    g.player.goldNuggets = 9;
+    g.player.hp = 1;
+    UseDungeonCard(g, Id("足"));
+    EXPECT_EQ(g.screen.Current(), Screen::GameOver) << "not only at the next card";
+    EXPECT_EQ(g.player.goldNuggets, 0);
+}
+
+TEST_F(CardFamilyTest, AWalkingCardWorthNoKmStillMeetsTheRoad) {
+    const int ishana = Id("イシャナ");
+    ASSERT_EQ(g.cards[ishana].value, 0) << "no wind cards in the book";
+    UseDungeonCard(g, ishana);
+    EXPECT_TRUE(Logged("gray_blue 　0km進んだ"));
+    EXPECT_EQ(g.player.hunger, 79);
+}
+
 TEST_F(CardFamilyTest, ATreeIsRammedOrBrokenButNeverWalkedPast) {
     At(7, 10);
     int broken = 0, bumped = 0;
