@@ -1,6 +1,5 @@
 #include "dungeon/cards/hand_use.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 

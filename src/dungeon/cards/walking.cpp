@@ -1,4 +1,5 @@
 // Walking cards and the other cards that move the player or change the road.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
