@@ -7,6 +7,7 @@
 #include "battle/enemy_check.h"
 #include "books/gains.h"
 #include "data/card_database.h"
+#include "dungeon/cards/dungeon_card.h"
 #include "dungeon/dungeon_table.h"
 #include "dungeon/walk.h"
 #include "data/sound_names.h"
@@ -31,6 +32,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&EnemyCardReferences},
     ReferenceList{&DungeonCardReferences},
     ReferenceList{&WalkCardReferences},
+    ReferenceList{&DungeonCardEffectReferences},
     ReferenceList{&StoryCardReferences},
 };
 

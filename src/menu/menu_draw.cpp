@@ -236,7 +236,10 @@ void MenuLeftClick(Game& g) {
     // miss them.
     const int item = MenuItemAt(g, x, y);
     if (item >= 0) {
-        if (g.menus.items[static_cast<size_t>(item)].disabled != 1) RunItem(g, item);
+        // A greyed hand card still takes the click: a second one soon after throws it away.
+        const bool handCard = g.screen.Current() == Screen::DungeonHand && item >= kHandItemFirst &&
+                              item < kHandItemFirst + kHandSlots;
+        if (handCard || g.menus.items[static_cast<size_t>(item)].disabled != 1) RunItem(g, item);
         return;
     }
     if (CancelLabelRect(g).Contains(x, y)) RunItem(g, g.menus.cancelItem);
@@ -254,6 +257,7 @@ void DrawMenus(Game& g) {
             g.layers.cg.Text(440, 4, title, Sized(10), 0xFF00FF);
         }
     }
+    if (m.handClickWindow > 0) --m.handClickWindow;
     m.hovered = -1;
     for (int i = 0; i < kMenuItems; ++i)
         if (Placed(g, m.items[static_cast<size_t>(i)])) DrawItem(g, i);
