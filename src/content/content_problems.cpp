@@ -8,6 +8,7 @@
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "dungeon/cards/effect_common.h"
+#include "dungeon/cards/event_card_references.h"
 #include "dungeon/dungeon_table.h"
 #include "dungeon/walk.h"
 #include "data/sound_names.h"
@@ -33,6 +34,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&DungeonCardReferences},
     ReferenceList{&WalkCardReferences},
     ReferenceList{&EffectCommonReferences},
+    ReferenceList{&ChestCardReferences},
     ReferenceList{&StoryCardReferences},
 };
 
