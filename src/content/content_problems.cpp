@@ -35,6 +35,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&WalkCardReferences},
     ReferenceList{&EffectCommonReferences},
     ReferenceList{&ChestCardReferences},
+    ReferenceList{&DecodingCardReferences},
     ReferenceList{&StoryCardReferences},
 };
 

@@ -210,5 +210,106 @@ TEST_F(EventCardsTest, TrapToolDisarmsMovesAndNowAndThenFindsThePrize) {
     EXPECT_LT(prizes, 80);
 }
 
+TEST_F(EventCardsTest, LessonsComeOnceAndTheAltarOnlyPastTheGate) {
+    auto decodeUntilSuccess = [&](int dungeon) {
+        for (int i = 0; i < 50; ++i) {
+            At(dungeon, 10, EventCode::Cipher);
+            logged.clear();
+            UseDecoder(g, Card(kDecode));
+            if (Logged("暗号の解読に成功！")) return;
+        }
+        FAIL() << "no success";
+    };
+    for (int i = 0; i < 20; ++i) decodeUntilSuccess(3);
+    EXPECT_EQ(g.player.unlockFlags[kFlagAltar], 0);
+
+    g.dungeon.gateOpen[0] = 1;
+    decodeUntilSuccess(3);
+    EXPECT_EQ(g.player.unlockFlags[kFlagAltar], 1);
+    EXPECT_TRUE(Logged("　あなたは＜祭壇＞の在り処を知った！"));
+    decodeUntilSuccess(3);
+    EXPECT_FALSE(Logged("祭壇"));
+
+    decodeUntilSuccess(2);
+    EXPECT_EQ(g.player.unlockFlags[kFlagSynthesis], 1);
+    decodeUntilSuccess(4);
+    EXPECT_EQ(g.player.unlockFlags[kFlagBookSorting], 1);
+}
+
+// A failed decoding goes nowhere; a success moves by the decoder's value except for 直感,
+// on top of a shortcut of 2 to 6 km.
+TEST_F(EventCardsTest, DecodersMoveOnlyAfterSuccessAndIntuitionNever) {
+    for (const int id : {kDecode, kIntuition}) {
+        titem decoder = Card(id);
+        decoder.value = 7;
+        const int own = id == kIntuition ? 0 : 7;
+        for (int i = 0; i < 300; ++i) {
+            At(1, 10, EventCode::Cipher);
+            logged.clear();
+            UseDecoder(g, decoder);
+            const int moved = g.player.distanceWalked - 10;
+            EXPECT_EQ(g.dungeon.event, EventCode::None);
+            if (Logged("暗号の解読に失敗....！")) {
+                EXPECT_EQ(moved, 0);
+            } else if (Logged("　近道が書かれてあった！")) {
+                EXPECT_GE(moved - own, 2) << id;
+                EXPECT_LE(moved - own, 6) << id;
+            } else {
+                EXPECT_EQ(moved, own) << id;
+            }
+        }
+    }
+}
+
+TEST_F(EventCardsTest, DecodingRefillsTheHandToSevenOnlyFromSixOrFewer) {
+    for (const int held : {7, 3}) {
+        bool refilled = false;
+        for (int i = 0; i < 2000 && !refilled; ++i) {
+            At(1, 10, EventCode::Cipher);
+            Hand(held);
+            logged.clear();
+            UseDecoder(g, Card(kIntuition));
+            refilled = Logged("　不思議な力によって手札が補充");
+            if (refilled || Logged("　何も起こらなかった")) {
+                EXPECT_EQ(HandCount(g, Book::Dungeon), 7);
+                EXPECT_EQ(refilled, held == 3);
+                break;
+            }
+        }
+        EXPECT_EQ(refilled, held == 3);
+    }
+}
+
+TEST_F(EventCardsTest, DecodingBoostsAndExchangesStayInTheirBounds) {
+    bool boosted = false, regenerating = false, exchanged = false;
+    for (int i = 0; i < 3000; ++i) {
+        At(5, 10, EventCode::Cipher);  // difficulty 3
+        g.combatants[kPlayerRow].status = {};
+        g.player.goldNuggets = 3;
+        g.player.money = 0;
+        UseDecoder(g, Card(kIntuition));
+        const StatusBlock& s = g.combatants[kPlayerRow].status;
+        for (const Status* boost : {&s.evasionUp, &s.accuracyUp, &s.defenceUp, &s.spiritUp, &s.attackUp, &s.knowledgeUp}) {
+            if (!boost->Active()) continue;
+            boosted = true;
+            EXPECT_LE(boost->counter, 4);
+            EXPECT_GE(boost->strength, 10);
+            EXPECT_LE(boost->strength, 14);
+        }
+        if (s.autoHeal.Active() || s.autoMagic.Active()) {
+            regenerating = true;
+            EXPECT_LE(s.autoHeal.counter, 2);
+            EXPECT_LE(s.autoMagic.counter, 1);
+        }
+        if (g.player.money > 0) {
+            exchanged = true;
+            EXPECT_EQ(g.player.money + g.player.goldNuggets, 3);
+        }
+    }
+    EXPECT_TRUE(boosted);
+    EXPECT_TRUE(regenerating);
+    EXPECT_TRUE(exchanged);
+}
+
 }  // namespace
 }  // namespace kestrilon::testing

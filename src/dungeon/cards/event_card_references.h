@@ -7,5 +7,6 @@
 namespace kestrilon {
 
 std::span<const CardReference> ChestCardReferences();
+std::span<const CardReference> DecodingCardReferences();
 
 }  // namespace kestrilon
