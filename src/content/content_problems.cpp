@@ -36,6 +36,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&EffectCommonReferences},
     ReferenceList{&ChestCardReferences},
     ReferenceList{&DecodingCardReferences},
+    ReferenceList{&PrizeCardReferences},
     ReferenceList{&StoryCardReferences},
 };
 

@@ -67,6 +67,14 @@ protected:
     const titem& Card(int id) const { return g.cards[id]; }
 };
 
+// What a card's use added to the collection since `before`.
+std::vector<int> Gained(const CardCounts& before, const CardCounts& after) {
+    std::vector<int> ids;
+    for (int id = 0; id < kCardIds; ++id)
+        for (int n = before[static_cast<size_t>(id)]; n < after[static_cast<size_t>(id)]; ++n) ids.push_back(id);
+    return ids;
+}
+
 TEST_F(EventCardsTest, GateKeyIsSpentForGoodAndItsGateStaysOpen) {
     struct Case {
         int dungeon, from, key;
@@ -309,6 +317,60 @@ TEST_F(EventCardsTest, DecodingBoostsAndExchangesStayInTheirBounds) {
     EXPECT_TRUE(boosted);
     EXPECT_TRUE(regenerating);
     EXPECT_TRUE(exchanged);
+}
+
+TEST_F(EventCardsTest, WoodAndStrataYieldTheirDungeonsCardsOrFallBack) {
+    struct Case {
+        int dungeon;
+        int tool;
+        EventCode event;
+        int32_t CardTerms::*dungeonOf;
+        std::set<int> fallbacks;
+        void (*use)(Game&, const titem&);
+    };
+    const Case cases[] = {
+        {2, kAxe, EventCode::Tree, &CardTerms::treeDungeon, {}, &UseAxe},
+        {1, kAxe, EventCode::Tree, &CardTerms::treeDungeon, {1009, 1500, 1600}, &UseAxe},
+        {4, kPick, EventCode::Strata, &CardTerms::strataDungeon, {}, &UsePick},
+        {1, kPick, EventCode::Strata, &CardTerms::strataDungeon, {1510, 1004, 1750}, &UsePick},
+    };
+    for (const Case& c : cases) {
+        int found = 0;
+        for (int i = 0; i < 60; ++i) {
+            At(c.dungeon, 10, c.event);
+            const CardCounts before = g.player.CardCollection;
+            c.use(g, Card(c.tool));
+            EXPECT_EQ(g.dungeon.event, EventCode::None);
+            EXPECT_EQ(g.player.distanceWalked, 11);
+            EXPECT_EQ(g.player.hunger, 49);
+            for (const int id : Gained(before, g.player.CardCollection)) {
+                ++found;
+                if (c.fallbacks.empty()) {
+                    EXPECT_EQ(CardTermsOf(id).*c.dungeonOf, c.dungeon) << id;
+                } else {
+                    EXPECT_TRUE(c.fallbacks.contains(id)) << id;
+                }
+            }
+        }
+        EXPECT_GT(found, 30) << c.dungeon;  // 4 in 5 of 60
+    }
+}
+
+TEST_F(EventCardsTest, TimeAxeSometimesDoublesTheWood) {
+    g.player.BookContents[kTimeAxe] = 1;
+    int doubled = 0;
+    for (int i = 0; i < 300; ++i) {
+        At(2, 10, EventCode::Tree);
+        const CardCounts before = g.player.CardCollection;
+        UseAxe(g, Card(kAxe));
+        const std::vector<int> gained = Gained(before, g.player.CardCollection);
+        ASSERT_LE(gained.size(), 2u);
+        if (gained.size() == 2) {
+            EXPECT_EQ(gained[0], gained[1]);
+            ++doubled;
+        }
+    }
+    EXPECT_GT(doubled, 40);  // 4/5 x 1/3 of 300
 }
 
 }  // namespace

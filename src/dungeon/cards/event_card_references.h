@@ -8,5 +8,6 @@ namespace kestrilon {
 
 std::span<const CardReference> ChestCardReferences();
 std::span<const CardReference> DecodingCardReferences();
+std::span<const CardReference> PrizeCardReferences();
 
 }  // namespace kestrilon
