@@ -16,6 +16,8 @@ struct BattleState {
     int handPrepared = 0;   // the first battle of this run has topped up the battle hand
     int playerHit = 0;      // the player's current card has dealt damage
     int requestedBattle = -1;  // BattleKind the walk asked for and the flow has not taken; -1 none
+    int requestedHandSlot = -1;  // battle-hand slot the player played and the flow has not taken; -1 none
+    int requestedCardAction = 0; // card whose battle action a charm fired and the flow has not taken; 0 none
     // The time of the next battle step is the frame clock's NextBattleStep.
 };
 

@@ -65,6 +65,7 @@ struct DungeonState {
     std::array<int32_t, 3> gateOpen{};  // gates of dungeons 3, 9 and 19, once unlocked this run
     bool tipPending = false;            // a tip waits to be shown on leaving
     std::string zoomPicture;            // the event picture; "not" or empty takes it away
+    bool reopenHand = false;            // a card refilled the hand: the hand screen opens anew
 };
 
 }  // namespace kestrilon

@@ -64,6 +64,7 @@ struct MenuTable {
     bool cardPictures = false;
     int catalogueDungeon = 0;  // dungeon whose catalogue screen 27 shows
     int discardCard = 0;       // card of the hand slot chosen for the walk and fight menus
+    int discardSlot = -1;      // and its slot; -1 none
     bool bossCleared = false;  // the fight just won was the boss of the dungeon
     bool scoreSendFailed = false;
     bool closeRequested = false;  // "はい" on the quit question: the window should close

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "battle/hp_change.h"
+#include "books/books.h"
+#include "books/draw.h"
 #include "books/gains.h"
 #include "data/book_holds.h"
 #include "data/stats.h"
@@ -87,6 +89,15 @@ void GainTp(Game& g, int n) {
 }
 
 void GainNuggets(Game& g, int n) { GainMoney(g, n); }
+
+bool TopUpHand(Game& g) {
+    constexpr int kToppedUp = kHandSlots - 1;
+    const int held = HandCount(g, Book::Dungeon);
+    if (held >= kToppedUp) return false;
+    RefillHand(g, Book::Dungeon, kToppedUp - held);
+    g.dungeon.reopenHand = true;
+    return true;
+}
 
 std::span<const CardReference> EffectCommonReferences() { return kReferences; }
 

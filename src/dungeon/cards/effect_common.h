@@ -33,6 +33,10 @@ void GainTp(Game& g, int n);
 // Gold nuggets inside a dungeon, with the carried bonuses.
 void GainNuggets(Game& g, int n);
 
+// A hand of at most 6 cards draws until it holds 7, and the hand screen opens anew; false,
+// with nothing drawn, when the hand holds more.
+bool TopUpHand(Game& g);
+
 // The references above, for the content check.
 std::span<const CardReference> EffectCommonReferences();
 

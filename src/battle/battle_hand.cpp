@@ -1,0 +1,25 @@
+#include "battle/battle_hand.h"
+
+#include <string>
+
+#include "render/message_log.h"
+#include "state/game.h"
+#include "text/text.h"
+
+namespace kestrilon {
+
+void UseBattleHandCard(Game& g, int slot) {
+    g.battle.requestedHandSlot = slot;
+    std::string line = "[battle] hand slot ";
+    AppendInt(line, slot);
+    LogColour(g, line + " played", "gray");
+}
+
+void FireBattleCardAction(Game& g, int card) {
+    g.battle.requestedCardAction = card;
+    std::string line = "[battle] action of card ";
+    AppendInt(line, card);
+    LogColour(g, line + " fired", "gray");
+}
+
+}  // namespace kestrilon
