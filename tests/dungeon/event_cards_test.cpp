@@ -48,6 +48,7 @@ protected:
         g.dungeon.number = g.dungeon.entered = n;
         Hand(7);
         g.books.dungeonPile.cards.fill(1);
+        g.dungeon.reopenHand = false;
         g.dungeon.table[0] = g.dungeon.table[static_cast<size_t>(n)];
         g.player.distanceWalked = km;
         g.player.baseMaxHp = 1000;
@@ -280,7 +281,7 @@ TEST_F(EventCardsTest, DecodingRefillsTheHandToSevenOnlyFromSixOrFewer) {
             refilled = Logged("　不思議な力によって手札が補充");
             if (refilled || Logged("　何も起こらなかった")) {
                 EXPECT_EQ(HandCount(g, Book::Dungeon), 7);
-                EXPECT_EQ(refilled, held == 3);
+                EXPECT_EQ(g.dungeon.reopenHand, held == 3);
                 break;
             }
         }

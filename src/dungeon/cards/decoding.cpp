@@ -3,8 +3,6 @@
 #include <array>
 #include <string>
 
-#include "books/books.h"
-#include "books/draw.h"
 #include "books/gains.h"
 #include "data/stats.h"
 #include "dungeon/cards/effect_common.h"
@@ -21,8 +19,6 @@ namespace {
 
 // The one decoder that only decodes; every other one also carries the player on.
 constexpr CardReference kIntuition = NamedCard("直感", CardKind::Dungeon, "decoders");
-
-constexpr int kFullHand = 6;  // a hand above this many cards gets no refill
 
 // The first cipher decoded in these dungeons teaches something.
 struct Lesson {
@@ -84,13 +80,7 @@ void Shortcut(Game& g) {
 }
 
 void HandRefill(Game& g) {
-    const int held = HandCount(g, Book::Dungeon);
-    if (held > kFullHand) {
-        Log(g, "　何も起こらなかった");
-        return;
-    }
-    Log(g, "　不思議な力によって手札が補充");
-    RefillHand(g, Book::Dungeon, kFullHand + 1 - held);
+    Log(g, TopUpHand(g) ? "　不思議な力によって手札が補充" : "　何も起こらなかった");
 }
 
 void MpOrTp(Game& g) {
