@@ -168,7 +168,7 @@ void UseSecretKey(Game& g, const titem&) {
     const int treasure = Here(g).secretTreasure;
     GainOneCard(g, treasure);
     PlayEffect(g, "reaitem1.wav");
-    if (CardDatabase::ValidId(treasure)) {
+    if (treasure != 0 && CardDatabase::ValidId(treasure)) {
         SpawnEffect(g, 400, 200, EffectKind::WhiteBigCaption, "秘宝" + g.cards[treasure].name + "入手!!");
     }
 }
