@@ -1,6 +1,7 @@
 #include "battle/enemy_check.h"
 
 #include <algorithm>
+#include <span>
 
 #include "battle/encounter_pick.h"
 #include "battle/encounters.h"
@@ -145,11 +146,12 @@ void AddCards(std::vector<CardReference>& out, std::deque<std::string>& labels, 
     }
 }
 
-EncounterStrength Measure(const Game& g) {
+// Count and mean level and HP of the enemies that `counts`.
+template <class Enemies, class Counts>
+EncounterStrength MeanOf(const Enemies& enemies, Counts counts) {
     EncounterStrength s;
-    for (int row = kFirstEnemyRow; row <= kLastEnemyRow; ++row) {
-        const Combatant& enemy = g.combatants[row];
-        if (!enemy.Exists()) continue;
+    for (const auto& enemy : enemies) {
+        if (!counts(enemy)) continue;
         ++s.enemies;
         s.meanLevel += enemy.level;
         s.meanHp += enemy.hp;
@@ -161,19 +163,15 @@ EncounterStrength Measure(const Game& g) {
     return s;
 }
 
+EncounterStrength Measure(const Game& g) {
+    const auto rows = std::span(g.combatants.rows).subspan(kFirstEnemyRow, kLastEnemyRow - kFirstEnemyRow + 1);
+    return MeanOf(rows, [](const Combatant& enemy) { return enemy.Exists(); });
+}
+
 EncounterStrength MeasureOrdinary(const Game& g, int dungeon) {
-    EncounterStrength s;
-    for (const EnemyTemplate& enemy : g.enemies.templates) {
-        if (!enemy.Exists() || enemy.noRandom != 0 || !LivesIn(enemy, dungeon)) continue;
-        ++s.enemies;
-        s.meanLevel += enemy.level;
-        s.meanHp += enemy.hp;
-    }
-    if (s.enemies > 0) {
-        s.meanLevel /= s.enemies;
-        s.meanHp /= s.enemies;
-    }
-    return s;
+    return MeanOf(g.enemies.templates, [dungeon](const EnemyTemplate& enemy) {
+        return enemy.Exists() && enemy.noRandom == 0 && LivesIn(enemy, dungeon);
+    });
 }
 
 }  // namespace

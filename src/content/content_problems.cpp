@@ -7,7 +7,7 @@
 #include "battle/enemy_check.h"
 #include "books/gains.h"
 #include "data/card_database.h"
-#include "dungeon/cards/effect_common.h"
+#include "dungeon/cards/dungeon_card.h"
 #include "dungeon/cards/event_card_references.h"
 #include "dungeon/dungeon_table.h"
 #include "dungeon/walk.h"
@@ -33,7 +33,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&EnemyCardReferences},
     ReferenceList{&DungeonCardReferences},
     ReferenceList{&WalkCardReferences},
-    ReferenceList{&EffectCommonReferences},
+    ReferenceList{&DungeonCardEffectReferences},
     ReferenceList{&ChestCardReferences},
     ReferenceList{&DecodingCardReferences},
     ReferenceList{&PrizeCardReferences},

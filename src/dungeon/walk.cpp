@@ -116,7 +116,7 @@ void StepTick(Game& g) {
 void WalkSteps(Game& g, int km, std::string_view card) {
     PlayerState& p = g.player;
     DungeonState& d = g.dungeon;
-    if (d.number < 1 || km <= 0) return;
+    if (d.number < 1 || km < 0) return;
     const DungeonRecord& dungeon = d.table[0];
     p.distanceWalked += km;
     std::string line = "　";

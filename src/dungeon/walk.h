@@ -14,6 +14,7 @@ struct Game;
 // Screen 8's entry of dungeon n: the run starts and the dungeon hand opens.
 void EnterDungeon(Game& g, int n);
 // A movement card's step of km; `card` is the card's name ("羽" and "大きな羽" clear a spiked floor).
+// A step of 0 km (a card whose distance grows with the book) still meets the road.
 void WalkSteps(Game& g, int km, std::string_view card = {});
 // Hunger and its cost, run by every step and every other move.
 void StepTick(Game& g);

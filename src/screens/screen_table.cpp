@@ -20,7 +20,7 @@ constexpr std::array<ScreenEntry, kScreenCount> kScreens = {{
     {Screen::DungeonList, BuildDungeonList, RunDungeonList, nullptr, Placement::DungeonList},
     {Screen::DungeonHand, BuildDungeonHand, RunDungeonHand, DungeonHandOpened, Placement::Hand},
     {Screen::WalkMenu, BuildWalkMenu, RunWalkMenu},
-    {Screen::FightMenu, BuildFightMenu},
+    {Screen::FightMenu, BuildFightMenu, RunFightMenu},
     {Screen::TargetChoice, BuildTargetChoice},
     {Screen::FightWon, BuildFightWon},
     {Screen::GameOver, BuildGameOver, RunGameOver},

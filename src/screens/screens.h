@@ -79,6 +79,7 @@ std::string DiscardCaption(const Game& g);
 
 // fight.cpp
 void BuildFightMenu(Game& g);
+AfterAction RunFightMenu(Game& g, const tmenu& item);
 void BuildTargetChoice(Game& g);
 void BuildFightWon(Game& g);
 

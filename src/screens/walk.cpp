@@ -2,8 +2,8 @@
 #include <string>
 
 #include "books/books.h"
-#include "books/draw.h"
 #include "data/card_database.h"
+#include "dungeon/cards/hand_use.h"
 #include "dungeon/walk.h"
 #include "menu/menu.h"
 #include "screens/item_numbers.h"
@@ -23,37 +23,48 @@ namespace {
 // A hand slot's item carries slot + 1 as its action.
 constexpr int32_t kFirstSlotAction = 1;
 
-bool Walks(const titem& card) { return card.action == CodeOf(DungeonEffect::Walk); }
+// Item emphasis of hand buttons.
+constexpr int32_t kEventCardEmphasis = 1;
+constexpr int32_t kAbilityEmphasis = 2;
+
+Book ShownHand(const Game& g) { return g.battle.battleOn >= 1 ? Book::Battle : Book::Dungeon; }
+
+// The hand card under the pointer when the menu was asked for becomes the one to discard.
+void ChooseDiscard(Game& g) {
+    const int slot = g.menus.hovered - kHandItemFirst;
+    const bool onCard = slot >= 0 && slot < kHandSlots;
+    g.menus.discardSlot = onCard ? slot : -1;
+    g.menus.discardCard = onCard ? HandOf(g, ShownHand(g))[static_cast<size_t>(slot)].card : 0;
+}
 
 }  // namespace
 
 void BuildDungeonHand(Game& g) {
-    const Hand& hand = HandOf(g, Book::Dungeon);
+    const Hand& hand = HandOf(g, ShownHand(g));
     for (int s = 0; s < kHandSlots; ++s) {
-        const int card = hand[static_cast<size_t>(s)].card;
-        if (card <= 0 || !CardDatabase::ValidId(card) || !g.cards[card].Exists()) continue;
-        tmenu& item = SetItem(g, kHandItemFirst + s, Screen::DungeonHand, g.cards[card].name, kFirstSlotAction + s);
-        item.card = card;
-        // Only the movement cards act from the hand so far; the other dungeon cards wait for their effects.
-        item.disabled = Walks(g.cards[card]) ? 0 : 1;
+        const int id = hand[static_cast<size_t>(s)].card;
+        if (id <= 0 || !CardDatabase::ValidId(id) || !g.cards[id].Exists()) continue;
+        const titem& card = g.cards[id];
+        tmenu& item = SetItem(g, kHandItemFirst + s, Screen::DungeonHand, card.name, kFirstSlotAction + s);
+        item.card = id;
+        item.disabled = CanUseHandCard(g, s) ? 0 : 1;
+        item.unaffordable = card.mpCost > g.player.mp || card.tpCost > g.player.tp ? 1 : 0;
+        if (card.isAbility >= 1)
+            item.emphasis = kAbilityEmphasis;
+        else if (card.eventKind != 0)
+            item.emphasis = kEventCardEmphasis;
     }
     SetItem(g, kHandMenuItem, Screen::DungeonHand, "MENU", HandAction::Menu, true);
 }
 
 AfterAction RunDungeonHand(Game& g, const tmenu& item) {
     if (ActionOf<HandAction>(item) == HandAction::Menu) {
-        OpenScreen(g, Screen::WalkMenu);
+        ChooseDiscard(g);
+        OpenScreen(g, g.battle.battleOn >= 1 ? Screen::FightMenu : Screen::WalkMenu);
         return AfterAction::Keep;
     }
     const int slot = item.action - kFirstSlotAction;
-    if (slot < 0 || slot >= kHandSlots) return AfterAction::Rebuild;
-    const int card = HandOf(g, Book::Dungeon)[static_cast<size_t>(slot)].card;
-    if (card <= 0 || !Walks(g.cards[card])) return AfterAction::Rebuild;
-    const titem used = g.cards[card];
-    RemoveHandCard(g, Book::Dungeon, slot);
-    RefillHand(g, Book::Dungeon, 1);
-    WalkSteps(g, used.value, used.name);
-    CheckRunEnd(g);
+    if (slot >= 0 && slot < kHandSlots) UseHandCard(g, slot);
     return AfterAction::Rebuild;
 }
 
@@ -62,8 +73,10 @@ AfterAction RunWalkMenu(Game& g, const tmenu& item) {
         case RunMenuAction::Retire:
             if (g.battle.battleOn == 0 && Retire(g)) return AfterAction::Rebuild;
             break;
-        case RunMenuAction::Back:
-        case RunMenuAction::Discard: break;
+        case RunMenuAction::Discard:
+            DiscardHandCard(g, g.menus.discardSlot);
+            return AfterAction::Rebuild;
+        case RunMenuAction::Back: break;
     }
     OpenScreen(g, Screen::DungeonHand);
     return AfterAction::Rebuild;

@@ -8,11 +8,17 @@
 #            fails:  a bad command and an absent caption each stop the tool with one line
 #            repeat: two runs of SCRIPT with one seed print the same bytes and pictures
 #   SCRIPT, EXPECTED, FIRST, GAME, WORK (a scratch folder of this case)
+#   SEED     the seed of golden and folder runs, 7 unless given
+#   NETWORK  ON: the script's run talks to the ranking server KESTRILON_RANK_SERVER names
+#            (with_rankd.sh starts one), whose address reads "SERVER" in the output
 foreach(var PLAY SCRIPT EXPECTED FIRST GAME WORK)
   if(DEFINED ${var})
     get_filename_component(${var} "${${var}}" ABSOLUTE)
   endif()
 endforeach()
+if(NOT DEFINED SEED)
+  set(SEED 7)
+endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -24,7 +30,15 @@ function(play out_var err_var rc_var)
   set(${rc_var} "${rc}" PARENT_SCOPE)
 endfunction()
 
+set(network)
+if(NETWORK)
+  set(network --network)
+endif()
+
 function(expect_output out)
+  if(NETWORK)
+    string(REPLACE "$ENV{KESTRILON_RANK_SERVER}" "SERVER" out "${out}")
+  endif()
   file(READ ${EXPECTED} expected)
   if(NOT out STREQUAL expected)
     get_filename_component(name ${EXPECTED} NAME_WE)
@@ -46,7 +60,7 @@ function(expect_failure script reason)
 endfunction()
 
 if(MODE STREQUAL "golden")
-  play(out err rc --seed 7 ${SCRIPT})
+  play(out err rc --seed ${SEED} ${network} ${SCRIPT})
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "kestrilon-play failed (${rc}): ${err}")
   endif()
@@ -70,7 +84,7 @@ elseif(MODE STREQUAL "folder")
       message(FATAL_ERROR "SAVE_LINES: cannot set line ${CMAKE_MATCH_1}")
     endif()
   endforeach()
-  play(out err rc --seed 7 --folder ${WORK}/program ${SCRIPT})
+  play(out err rc --seed ${SEED} ${network} --folder ${WORK}/program ${SCRIPT})
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "kestrilon-play failed (${rc}): ${err}")
   endif()

@@ -7,10 +7,15 @@
 #include "battle/hp_change.h"
 #include "books/books.h"
 #include "books/draw.h"
+#include "books/pile_moves.h"
 #include "books/gains.h"
 #include "data/book_holds.h"
 #include "data/stats.h"
+#include "dungeon/walk.h"
+#include "render/effects.h"
 #include "render/message_log.h"
+#include "sound/sound.h"
+#include "render/pictures.h"
 #include "state/game.h"
 #include "text/text.h"
 
@@ -55,6 +60,11 @@ void MoveOn(Game& g, int km, std::string_view colour) {
         LogColour(g, line, colour);
 }
 
+void ResolveEvent(Game& g, std::string_view picture) {
+    SetEvent(g, EventCode::None, {});
+    if (!picture.empty()) ZoomPictureLoad(g, picture);
+}
+
 int Carried(const Game& g, const CardReference& card) { return BookHolds(g, card); }
 int Carried(const Game& g, std::string_view name) { return BookHolds(g, name); }
 
@@ -89,6 +99,18 @@ void GainTp(Game& g, int n) {
 }
 
 void GainNuggets(Game& g, int n) { GainMoney(g, n); }
+
+void ReturnDiscards(Game& g, int times) {
+    bool returned = false;
+    for (int k = 0; k < times; ++k) returned = ReturnFromDiscard(g) || returned;
+    if (returned) PlayEffect(g, "card.wav");
+}
+
+void FloatCardPicture(Game& g, int id, int slot) {
+    const int x = (slot % 4) * 200 + 100;
+    const int y = (slot / 4) * 100 + 450;
+    SpawnEffect(g, x, y, EffectKind::RisingPicture, g.cards[id].image);
+}
 
 bool TopUpHand(Game& g) {
     constexpr int kToppedUp = kHandSlots - 1;

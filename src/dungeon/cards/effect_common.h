@@ -14,6 +14,10 @@ struct Game;
 // the step's hunger. An empty colour logs in the default one.
 void MoveOn(Game& g, int km, std::string_view colour = {});
 
+// The event in front of the player is dealt with: it is gone, and the picture of what was
+// done (an opened chest, a felled tree) takes its place; an empty name takes the picture away.
+void ResolveEvent(Game& g, std::string_view picture = {});
+
 // Copies of the card in the books; carried items work by being there.
 int Carried(const Game& g, const CardReference& card);
 int Carried(const Game& g, std::string_view name);
@@ -32,6 +36,12 @@ void GainMp(Game& g, int n);
 void GainTp(Game& g, int n);
 // Gold nuggets inside a dungeon, with the carried bonuses.
 void GainNuggets(Game& g, int n);
+
+// `times` returns from the discard pile to the end of the pile; "card.wav" when any came.
+void ReturnDiscards(Game& g, int times);
+
+// A card's picture rises from hand button `slot`.
+void FloatCardPicture(Game& g, int id, int slot);
 
 // A hand of at most 6 cards draws until it holds 7, and the hand screen opens anew; false,
 // with nothing drawn, when the hand holds more.
