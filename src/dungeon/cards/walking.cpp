@@ -92,18 +92,18 @@ int NamedExtras(Game& g, const titem& card) {
 // A gate or a tree in front of the player stops the step; true when it did.
 bool Blocked(Game& g) {
     const EventCode event = g.dungeon.event;
-    const int bump = MaxHp(g) / 20 + g.Roll(2) + 1;
+    auto bump = [&g] { return MaxHp(g) / 20 + g.Roll(2) + 1; };
     if (event == EventCode::RiteGate || event == EventCode::LostRoadGate || event == EventCode::SealedGate) {
         Log(g, event == EventCode::RiteGate ? kRiteGateText : kGateText);
         PlayEffect(g, "no.wav");
-        HurtPlayer(g, bump);
+        HurtPlayer(g, bump());
         return true;
     }
     if (event != EventCode::Tree) return false;
     if (g.Roll(3) != 0) {
         Log(g, "木に体当たり....!");
         PlayEffect(g, "no.wav");
-        HurtPlayer(g, bump);
+        HurtPlayer(g, bump());
     } else {
         Log(g, "　体当たりで木を破壊した....");
         PlayEffect(g, "ken.wav");
