@@ -8,6 +8,7 @@
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "dungeon/cards/dungeon_card.h"
+#include "dungeon/cards/event_card_references.h"
 #include "dungeon/dungeon_table.h"
 #include "dungeon/walk.h"
 #include "data/sound_names.h"
@@ -33,6 +34,9 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&DungeonCardReferences},
     ReferenceList{&WalkCardReferences},
     ReferenceList{&DungeonCardEffectReferences},
+    ReferenceList{&ChestCardReferences},
+    ReferenceList{&DecodingCardReferences},
+    ReferenceList{&PrizeCardReferences},
     ReferenceList{&StoryCardReferences},
 };
 
