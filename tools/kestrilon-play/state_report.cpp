@@ -110,6 +110,19 @@ void PrintCardList(const Game& g, std::ostream& out) {
     }
 }
 
+// The ranking board when it is shown: the status, the selected row and each filled record
+// (name, score, level; the date column follows the wall clock and is left out).
+void PrintBoard(const Game& g, std::ostream& out) {
+    const RankingState& r = g.rank;
+    if (!r.boxVisible) return;
+    out << "board=" << r.status << " selected=" << r.selectedRow << '\n';
+    for (int row = 0; row < kRankRows; ++row) {
+        const trank& record = r.records[static_cast<size_t>(row)];
+        if (record.name.empty()) continue;
+        out << "rank=" << row << ' ' << record.name << ' ' << record.score << " Lv" << record.level << '\n';
+    }
+}
+
 }  // namespace
 
 void PrintState(const Game& g, std::ostream& out) {
@@ -117,6 +130,7 @@ void PrintState(const Game& g, std::ostream& out) {
     PrintCombatants(g, out);
     PrintButtons(g, out);
     PrintCardList(g, out);
+    PrintBoard(g, out);
 }
 
 }  // namespace kestrilon::play
