@@ -194,6 +194,45 @@ TEST_F(EventCardsTest, IronAndRedChestTrapsHurtByTheirShareOfMaxHp) {
     }
 }
 
+// Every one of the iron chest's five outcomes turns up, each doing only its own thing.
+TEST_F(EventCardsTest, IronChestGivesEachOfItsFiveOutcomes) {
+    std::set<std::string> seen;
+    for (int i = 0; i < 400 && seen.size() < 5; ++i) {
+        At(4, 10, EventCode::IronChest);
+        g.player.hp = MaxHp(g) / 2;  // room for the herbs to show
+        const int hp = g.player.hp;
+        const int prize = g.dungeon.table[0].ironChestPrize;
+        const int prizeCopies = g.player.CardCollection[static_cast<size_t>(prize)];
+        const int nuggets = g.player.goldNuggets;
+        logged.clear();
+        UseIronKey(g, Card(kIronKey));
+        EXPECT_EQ(g.dungeon.event, EventCode::None);
+        if (g.player.CardCollection[static_cast<size_t>(prize)] > prizeCopies && !Logged("金塊")) {
+            seen.insert("prize");
+        } else if (Logged("罠だ！！")) {
+            EXPECT_EQ(hp - g.player.hp, MaxHp(g) / 10 + 1);
+            seen.insert("trap");
+        } else if (Logged("薬草が入っていた")) {
+            EXPECT_EQ(g.player.hp - hp, MaxHp(g) / 10 + 1);
+            seen.insert("herbs");
+        } else if (Logged("非常食が入っていた")) {
+            EXPECT_GE(g.player.hunger, 60);
+            EXPECT_LE(g.player.hunger, 64);
+            seen.insert("rations");
+        } else {
+            // Nuggets by the difficulty, or one of the chest's two ordinary prizes.
+            const int difficulty = g.dungeon.table[0].difficulty;
+            if (g.player.goldNuggets > nuggets) {
+                EXPECT_GE(g.player.goldNuggets - nuggets, difficulty * 5 + 5);
+                EXPECT_LE(g.player.goldNuggets - nuggets, difficulty * 5 + 7);
+            }
+            seen.insert("nuggets or prize");
+        }
+        EXPECT_EQ(g.player.hp == hp, !Logged("罠だ！！") && !Logged("薬草が入っていた"));
+    }
+    EXPECT_EQ(seen.size(), 5u);
+}
+
 TEST_F(EventCardsTest, SecretKeyCountsTheTreasureAndGivesIt) {
     At(1, 10, EventCode::SecretChest);
     const int treasure = g.dungeon.table[0].secretTreasure;
