@@ -22,4 +22,18 @@ void FireBattleCardAction(Game& g, int card) {
     LogColour(g, line + " fired", "gray");
 }
 
+void SpiritBeastsAct(Game& g, int row) {
+    g.battle.requestedBeastMoves = row;
+    std::string line = "[battle] spirit beasts of row ";
+    AppendInt(line, row);
+    LogColour(g, line + " act", "gray");
+}
+
+void SelfDestruct(Game& g, int row) {
+    g.battle.requestedSelfDestruct = row;
+    std::string line = "[battle] row ";
+    AppendInt(line, row);
+    LogColour(g, line + " self-destructs", "gray");
+}
+
 }  // namespace kestrilon

@@ -18,6 +18,8 @@ struct BattleState {
     int requestedBattle = -1;  // BattleKind the walk asked for and the flow has not taken; -1 none
     int requestedHandSlot = -1;  // battle-hand slot the player played and the flow has not taken; -1 none
     int requestedCardAction = 0; // card whose battle action a charm fired and the flow has not taken; 0 none
+    int requestedBeastMoves = -1;   // row whose spirit beasts are to move and the flow has not taken; -1 none
+    int requestedSelfDestruct = -1; // row whose bomb ran out and the flow has not taken; -1 none
     // The time of the next battle step is the frame clock's NextBattleStep.
 };
 
