@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "battle/enemy_check.h"
+#include "battle/status_upkeep.h"
 #include "books/gains.h"
 #include "data/card_database.h"
 #include "dungeon/cards/dungeon_card.h"
@@ -31,6 +32,7 @@ constexpr std::array kReferenceLists = {
     ReferenceList{&ScreenCardReferences},
     ReferenceList{&BookEditCardReferences},
     ReferenceList{&EnemyCardReferences},
+    ReferenceList{&StatusUpkeepCardReferences},
     ReferenceList{&DungeonCardReferences},
     ReferenceList{&WalkCardReferences},
     ReferenceList{&DungeonCardEffectReferences},
