@@ -4,11 +4,11 @@
 #include <string>
 
 #include "battle/battle_start.h"
+#include "battle/status_upkeep.h"
 #include "books/books.h"
 #include "books/card_list.h"
 #include "books/draw.h"
 #include "data/book_holds.h"
-#include "data/stats.h"
 #include "dungeon/run.h"
 #include "menu/menu.h"
 #include "render/effects.h"
@@ -101,16 +101,8 @@ void EnterDungeon(Game& g, int n) {
 }
 
 void StepTick(Game& g) {
-    PlayerState& p = g.player;
-    if (p.hunger < 1) {
-        const int loss = MaxHp(g) / 50 + 1;
-        std::string line = "お腹が減ってフラフラする....HP-";
-        AppendInt(line, loss);
-        LogColour(g, line, "red");
-        p.hp -= loss;
-    }
-    p.hunger = std::max(0, p.hunger - 1);
-    // The item regenerations and status ticks belong to the status work and run there.
+    HungerUpkeep(g);
+    StatusTicks(g, kPlayerRow);
 }
 
 void WalkSteps(Game& g, int km, std::string_view card) {

@@ -16,7 +16,8 @@ void EnterDungeon(Game& g, int n);
 // A movement card's step of km; `card` is the card's name ("羽" and "大きな羽" clear a spiked floor).
 // A step of 0 km (a card whose distance grows with the book) still meets the road.
 void WalkSteps(Game& g, int km, std::string_view card = {});
-// Hunger and its cost, run by every step and every other move.
+// Hunger, the carried regenerations and the player's statuses, run by every step and every
+// other move.
 void StepTick(Game& g);
 // What the road puts in front of the player after a step.
 void GenerateEvent(Game& g);
