@@ -103,14 +103,6 @@ TEST_F(StatusUpkeepTest, DamageEachTurnFollowsTheOwnersAttributes) {
     EXPECT_EQ(slime.hp, 21);
 }
 
-TEST_F(StatusUpkeepTest, TheInvincibleTakeNoDamageFromAilments) {
-    Status(kPlayerRow).darkness = {2, 9};
-    Status(kPlayerRow).invincible = {2, 0};
-    Upkeep(kPlayerRow);
-    EXPECT_EQ(g.player.hp, 50);
-    EXPECT_EQ(logged.front(), "gray 　ミオは無敵のためノンダメージ");
-}
-
 TEST_F(StatusUpkeepTest, RegenerationsHealEveryTurnAndRunOut) {
     StatusBlock& s = Status(kPlayerRow);
     s.autoHeal = {2, 6};

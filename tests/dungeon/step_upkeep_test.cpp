@@ -51,15 +51,5 @@ TEST_F(StepUpkeepTest, EveryStepEatsOnceAndHealsByTheRegeneration) {
     }
 }
 
-TEST_F(StepUpkeepTest, ABoostFromTheRoadRunsOutWhileWalking) {
-    At(5, 10);
-    Status().attackUp = {2, 12};
-    Step();
-    EXPECT_TRUE(Status().attackUp.Active());
-    Step();
-    EXPECT_TRUE(Logged("silver ....攻撃UPの効果が切れた"));
-    EXPECT_EQ(Status().attackUp.strength, 0);
-}
-
 }  // namespace
 }  // namespace kestrilon::testing
