@@ -1,6 +1,7 @@
 #include "battle/battle_hand.h"
 
 #include <string>
+#include <string_view>
 
 #include "render/message_log.h"
 #include "state/game.h"
@@ -8,32 +9,33 @@
 
 namespace kestrilon {
 
+namespace {
+
+// Keeps the request where the battle flow will find it and says so in the log.
+void Request(Game& g, int& field, int value, std::string_view before, std::string_view after) {
+    field = value;
+    std::string line(before);
+    AppendInt(line, value);
+    line.append(after);
+    LogColour(g, line, "gray");
+}
+
+}  // namespace
+
 void UseBattleHandCard(Game& g, int slot) {
-    g.battle.requestedHandSlot = slot;
-    std::string line = "[battle] hand slot ";
-    AppendInt(line, slot);
-    LogColour(g, line + " played", "gray");
+    Request(g, g.battle.requestedHandSlot, slot, "[battle] hand slot ", " played");
 }
 
 void FireBattleCardAction(Game& g, int card) {
-    g.battle.requestedCardAction = card;
-    std::string line = "[battle] action of card ";
-    AppendInt(line, card);
-    LogColour(g, line + " fired", "gray");
+    Request(g, g.battle.requestedCardAction, card, "[battle] action of card ", " fired");
 }
 
 void SpiritBeastsAct(Game& g, int row) {
-    g.battle.requestedBeastMoves = row;
-    std::string line = "[battle] spirit beasts of row ";
-    AppendInt(line, row);
-    LogColour(g, line + " act", "gray");
+    Request(g, g.battle.requestedBeastMoves, row, "[battle] spirit beasts of row ", " act");
 }
 
 void SelfDestruct(Game& g, int row) {
-    g.battle.requestedSelfDestruct = row;
-    std::string line = "[battle] row ";
-    AppendInt(line, row);
-    LogColour(g, line + " self-destructs", "gray");
+    Request(g, g.battle.requestedSelfDestruct, row, "[battle] row ", " self-destructs");
 }
 
 }  // namespace kestrilon

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "books/books.h"
 #include "dungeon/walk.h"
 #include "menu/menu.h"
 #include "render/message_log.h"
@@ -151,8 +150,6 @@ AfterAction RunDungeonList(Game& g, const tmenu& item) {
     const Screen screen = ScreenFromCode(item.screen);
     if (IsDungeonEntry(item.action) && Defined(g, item.param)) {
         if (screen == Screen::DungeonList) {
-            // A book short of its capacity may be filled first; declining cancels the entry.
-            if (!BookFillCheck(g, Book::Dungeon) || !BookFillCheck(g, Book::Battle)) return AfterAction::Rebuild;
             EnterDungeon(g, item.param);
             return AfterAction::Rebuild;
         }
